@@ -1,0 +1,15 @@
+#include "app/windows.h"
+
+#include "drill/test_window.h"
+#include "screens/about_window.h"
+#include "screens/main_menu.h"
+#include "screens/verb_list_window.h"
+
+namespace quillory {
+
+Windows makeWindows() {
+    return {std::make_unique<Form1>(), std::make_unique<Form2>(), std::make_unique<Form3>(),
+            std::make_unique<Form4>()};
+}
+
+}  // namespace quillory

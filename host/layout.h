@@ -1,0 +1,75 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "host/window_id.h"
+
+// Windows are described as data: every backend walks the same records to
+// build its native windows. Positions and sizes are in twips.
+namespace quillory {
+
+enum class ControlKind { Label, TextBox, Button };
+enum class Border { Fixed, Sizable };  // fixed: no resizing, no minimize or maximize
+
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+struct Colour {
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
+};
+
+struct Font {
+    std::u16string_view family;
+    double points = 0;
+    int weight = 400;  // 400 regular, 700 bold
+};
+
+// A text box is single-line unless it is multi-line.
+struct TextBoxStyle {
+    bool multiLine = false;
+    bool verticalScrollBar = false;
+    bool readOnly = false;
+};
+
+struct ControlLayout {
+    std::string_view name;
+    ControlKind kind = ControlKind::Label;
+    std::u16string_view caption;  // a button's "&" marks its access key
+    Rect rect;
+    int tabIndex = 0;
+    std::optional<Font> font{};       // the window's default font when absent
+    std::optional<Colour> colour{};   // the default text colour when absent
+    TextBoxStyle textBox{};
+
+    [[nodiscard]] bool takesFocus() const { return kind != ControlKind::Label; }
+};
+
+struct WindowLayout {
+    WindowId id = WindowId::Form1;
+    std::u16string_view caption;
+    Border border = Border::Fixed;
+    int clientWidth = 0;   // twips
+    int clientHeight = 0;  // twips
+    std::span<const ControlLayout> controls;
+
+    // The control called name, or nullptr.
+    [[nodiscard]] const ControlLayout* find(std::string_view name) const {
+        for (const auto& control : controls) {
+            if (control.name == name) {
+                return &control;
+            }
+        }
+        return nullptr;
+    }
+};
+
+}  // namespace quillory

@@ -1,0 +1,107 @@
+#include "host/qt/qt_toolkit.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <exception>
+
+#include "host/application.h"
+#include "host/qt/qt_text.h"
+
+namespace quillory {
+QtToolkit::QtToolkit() { QApplication::setQuitOnLastWindowClosed(false); }
+
+QtToolkit::~QtToolkit() {
+    for (auto& window : windows_) {
+        delete window.data();
+    }
+    // Windows unloaded just before the run ended are still waiting to be deleted.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void QtToolkit::build(const WindowLayout& layout) {
+    const WindowId id = layout.id;
+    auto onButton = [this, id](std::string_view button) {
+        dispatch([id, button](WindowHost& host) { host.click(id, button); });
+    };
+    auto onClose = [this, id] { dispatch([id](WindowHost& host) { host.closeBox(id); }); };
+    windows_.at(indexOf(id)) = new QtWindow(layout, onButton, onClose);
+}
+
+void QtToolkit::present(WindowId id) {
+    QtWindow* shown = window(id);
+    shown->show();
+    activate(id);
+    if (QWidget* first = shown->firstFocusable()) {
+        first->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void QtToolkit::activate(WindowId id) {
+    window(id)->raise();
+    window(id)->activateWindow();
+}
+
+void QtToolkit::destroy(WindowId id) {
+    QPointer<QtWindow>& slot = windows_.at(indexOf(id));
+    // The window may be inside one of its own buttons' click signals, so it
+    // is hidden now and deleted once control is back in the event loop.
+    slot->hide();
+    slot->deleteLater();
+    slot = nullptr;
+}
+
+QWidget& QtToolkit::widget(WindowId id, const ControlLayout& control) const {
+    QWidget* found = window(id)->control(control.name);
+    Q_ASSERT(found != nullptr);
+    return *found;
+}
+
+std::u16string QtToolkit::text(WindowId id, const ControlLayout& control) {
+    QWidget& w = widget(id, control);
+    if (auto* label = qobject_cast<QLabel*>(&w)) {
+        return toU16(label->text());
+    }
+    if (auto* line = qobject_cast<QLineEdit*>(&w)) {
+        return toU16(line->text());
+    }
+    if (auto* box = qobject_cast<QPlainTextEdit*>(&w)) {
+        return fromMultiLineText(box->toPlainText());
+    }
+    return {};
+}
+
+void QtToolkit::setText(WindowId id, const ControlLayout& control, std::u16string_view text) {
+    QWidget& w = widget(id, control);
+    if (auto* label = qobject_cast<QLabel*>(&w)) {
+        label->setText(toQString(text));
+    } else if (auto* line = qobject_cast<QLineEdit*>(&w)) {
+        line->setText(toQString(text));
+    } else if (auto* box = qobject_cast<QPlainTextEdit*>(&w)) {
+        box->setPlainText(toMultiLineText(text));
+    }
+}
+
+void QtToolkit::messageBox(std::u16string_view text) {
+    QMessageBox box(QMessageBox::NoIcon, toQString(applicationTitle), toQString(text),
+                    QMessageBox::Ok);
+    box.setObjectName(QStringLiteral("MessageBox"));
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+void QtToolkit::endRun() { QCoreApplication::exit(0); }
+
+void QtToolkit::dispatch(const std::function<void(WindowHost&)>& handle) const {
+    Q_ASSERT(host_ != nullptr);
+    try {
+        handle(*host_);
+    } catch (const std::exception& error) {
+        qFatal("Quillory has stopped: %s", error.what());
+    }
+}
+
+}  // namespace quillory

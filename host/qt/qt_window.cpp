@@ -1,0 +1,150 @@
+#include "host/qt/qt_window.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <algorithm>
+#include <vector>
+
+#include "host/qt/qt_text.h"
+#include "host/twips.h"
+
+namespace quillory {
+namespace {
+
+QRect toPixels(const Rect& rect) {
+    return {twipsToPixels(rect.left), twipsToPixels(rect.top), twipsToPixels(rect.width),
+            twipsToPixels(rect.height)};
+}
+
+// Presses the button at once when its access key is typed, and moves the
+// focus to it, as a native dialog does; Qt would animate the press first.
+class AccessKeyButton final : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::Shortcut && isEnabled()) {
+            setFocus(Qt::ShortcutFocusReason);
+            click();
+            return true;
+        }
+        return QPushButton::event(event);
+    }
+};
+
+void applyFontAndColour(QWidget& widget, const ControlLayout& control) {
+    if (control.font) {
+        QFont font(toQString(control.font->family));
+        font.setPointSizeF(control.font->points);
+        font.setWeight(static_cast<QFont::Weight>(control.font->weight));
+        widget.setFont(font);
+    }
+    if (control.colour) {
+        QPalette palette = widget.palette();
+        const auto& c = *control.colour;
+        palette.setColor(QPalette::WindowText, QColor(c.red, c.green, c.blue));
+        widget.setPalette(palette);
+    }
+}
+
+QWidget* createTextBox(const ControlLayout& control, QWidget* parent) {
+    if (!control.textBox.multiLine) {
+        auto* box = new QLineEdit(toQString(control.caption), parent);
+        box->setReadOnly(control.textBox.readOnly);
+        return box;
+    }
+    auto* box = new QPlainTextEdit(parent);
+    box->setPlainText(toMultiLineText(control.caption));
+    box->setReadOnly(control.textBox.readOnly);
+    if (control.textBox.readOnly) {
+        // Still reachable by keyboard, so the list scrolls with the arrow keys.
+        box->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    }
+    box->setVerticalScrollBarPolicy(control.textBox.verticalScrollBar ? Qt::ScrollBarAlwaysOn
+                                                                      : Qt::ScrollBarAlwaysOff);
+    box->setTabChangesFocus(true);
+    return box;
+}
+
+}  // namespace
+
+QtWindow::QtWindow(const WindowLayout& layout, const ButtonHandler& onButton, CloseHandler onClose)
+    : onClose_(std::move(onClose)) {
+    setObjectName(toQString(nameOf(layout.id)));
+    setWindowTitle(toQString(layout.caption));
+    const QSize client(twipsToPixels(layout.clientWidth), twipsToPixels(layout.clientHeight));
+    if (layout.border == Border::Fixed) {
+        setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                       Qt::MSWindowsFixedSizeDialogHint);
+        setFixedSize(client);
+    } else {
+        setWindowFlags(Qt::Window);
+        resize(client);
+    }
+
+    std::vector<const ControlLayout*> inTabOrder;
+    for (const auto& control : layout.controls) {
+        inTabOrder.push_back(&control);
+    }
+    std::ranges::sort(inTabOrder, {}, &ControlLayout::tabIndex);
+    QWidget* previous = nullptr;
+    for (const auto* control : inTabOrder) {
+        QWidget* widget = createControl(*control, onButton);
+        if (!control->takesFocus()) {
+            continue;
+        }
+        if (previous == nullptr) {
+            firstFocusable_ = widget;
+        } else {
+            setTabOrder(previous, widget);
+        }
+        previous = widget;
+    }
+}
+
+QWidget* QtWindow::createControl(const ControlLayout& control, const ButtonHandler& onButton) {
+    QWidget* widget = nullptr;
+    switch (control.kind) {
+    case ControlKind::Label: {
+        auto* label = new QLabel(toQString(control.caption), this);
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        widget = label;
+        break;
+    }
+    case ControlKind::TextBox:
+        widget = createTextBox(control, this);
+        widget->setFocusPolicy(Qt::StrongFocus);
+        break;
+    case ControlKind::Button: {
+        auto* button = new AccessKeyButton(toQString(control.caption), this);
+        button->setAutoDefault(false);
+        button->setFocusPolicy(Qt::StrongFocus);
+        const std::string_view name = control.name;
+        connect(button, &QPushButton::clicked, this, [onButton, name] { onButton(name); });
+        widget = button;
+        break;
+    }
+    }
+    widget->setObjectName(toQString(control.name));
+    widget->setGeometry(toPixels(control.rect));
+    applyFontAndColour(*widget, control);
+    return widget;
+}
+
+QWidget* QtWindow::control(std::string_view name) const {
+    return findChild<QWidget*>(toQString(name), Qt::FindDirectChildrenOnly);
+}
+
+void QtWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    onClose_();
+}
+
+}  // namespace quillory

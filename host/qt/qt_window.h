@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+#include "host/layout.h"
+
+namespace quillory {
+
+// A top-level window built from a layout. Its close box asks the host to
+// unload it instead of closing it directly, so the unload handler runs.
+class QtWindow final : public QWidget {
+    Q_OBJECT
+public:
+    using ButtonHandler = std::function<void(std::string_view button)>;
+    using CloseHandler = std::function<void()>;
+
+    QtWindow(const WindowLayout& layout, const ButtonHandler& onButton, CloseHandler onClose);
+
+    // The focusable control with the lowest tab index, or nullptr.
+    [[nodiscard]] QWidget* firstFocusable() const { return firstFocusable_; }
+    [[nodiscard]] QWidget* control(std::string_view name) const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* createControl(const ControlLayout& control, const ButtonHandler& onButton);
+
+    CloseHandler onClose_;
+    QWidget* firstFocusable_ = nullptr;
+};
+
+}  // namespace quillory

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "host/layout.h"
+
+namespace quillory {
+
+// The native side of the host: what a windowing toolkit must provide. The
+// rules about loading, unloading and the end of the run live in WindowHost,
+// once for every toolkit.
+class Toolkit {
+public:
+    Toolkit() = default;
+    Toolkit(const Toolkit&) = delete;
+    Toolkit& operator=(const Toolkit&) = delete;
+    virtual ~Toolkit() = default;
+
+    // Creates the native window and its controls, not yet visible.
+    virtual void build(const WindowLayout& layout) = 0;
+    // Makes a built window visible and active, with the focus on its
+    // focusable control of lowest tab index.
+    virtual void present(WindowId window) = 0;
+    virtual void activate(WindowId window) = 0;
+    virtual void destroy(WindowId window) = 0;
+    [[nodiscard]] virtual std::u16string text(WindowId window, const ControlLayout& control) = 0;
+    virtual void setText(WindowId window, const ControlLayout& control,
+                         std::u16string_view text) = 0;
+    virtual void messageBox(std::u16string_view text) = 0;
+    // Leaves the event loop: no window is loaded and no handler runs.
+    virtual void endRun() = 0;
+};
+
+}  // namespace quillory

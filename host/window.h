@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string_view>
+
+#include "host/host.h"
+#include "host/layout.h"
+
+namespace quillory {
+
+// One of the program's windows: its layout and its event handlers. The host
+// keeps one instance of each for the whole run and builds the native window
+// from the layout every time the window is loaded.
+class Window {
+public:
+    Window() = default;
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+    virtual ~Window() = default;
+
+    [[nodiscard]] virtual const WindowLayout& layout() const = 0;
+    virtual void onLoad(Host& /*host*/) {}
+    virtual void onUnload(Host& /*host*/) {}
+    virtual void onClick(Host& /*host*/, std::string_view /*button*/) {}
+};
+
+}  // namespace quillory

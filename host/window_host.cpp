@@ -1,0 +1,104 @@
+#include "host/window_host.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+#include <utility>
+
+namespace quillory {
+
+class WindowHost::Dispatch {
+public:
+    explicit Dispatch(WindowHost& host) : host_(host) { ++host_.dispatchDepth_; }
+    Dispatch(const Dispatch&) = delete;
+    Dispatch& operator=(const Dispatch&) = delete;
+    ~Dispatch() {
+        // A handler may unload the last window and then show another, or show
+        // a message box with no window left: only its return is decisive.
+        if (--host_.dispatchDepth_ == 0 && !host_.anyLoaded() && !host_.ended_) {
+            host_.ended_ = true;
+            host_.toolkit_.endRun();
+        }
+    }
+
+private:
+    WindowHost& host_;
+};
+
+WindowHost::WindowHost(Toolkit& toolkit, Windows windows)
+    : toolkit_(toolkit), windows_(std::move(windows)) {
+    for (const auto id : allWindows) {
+        if (!windows_.at(indexOf(id)) || windows_.at(indexOf(id))->layout().id != id) {
+            throw std::logic_error("window " + std::string(nameOf(id)) + " is missing or misplaced");
+        }
+    }
+}
+
+void WindowHost::start(WindowId first) {
+    const Dispatch dispatch(*this);
+    show(first);
+}
+
+void WindowHost::click(WindowId id, std::string_view button) {
+    if (!isLoaded(id)) {
+        return;  // a click that raced the window's unloading
+    }
+    const Dispatch dispatch(*this);
+    window(id).onClick(*this, button);
+}
+
+void WindowHost::closeBox(WindowId id) {
+    const Dispatch dispatch(*this);
+    unload(id);
+}
+
+bool WindowHost::isLoaded(WindowId id) const { return loaded_.at(indexOf(id)); }
+
+const WindowLayout& WindowHost::layoutOf(WindowId id) const { return window(id).layout(); }
+
+void WindowHost::show(WindowId id) {
+    if (isLoaded(id)) {
+        toolkit_.activate(id);
+        return;
+    }
+    toolkit_.build(window(id).layout());
+    loaded_.at(indexOf(id)) = true;
+    window(id).onLoad(*this);
+    toolkit_.present(id);
+}
+
+void WindowHost::unload(WindowId id) {
+    if (!isLoaded(id)) {
+        return;
+    }
+    window(id).onUnload(*this);
+    loaded_.at(indexOf(id)) = false;
+    toolkit_.destroy(id);
+}
+
+std::u16string WindowHost::text(WindowId id, std::string_view control) {
+    return toolkit_.text(id, loadedControl(id, control));
+}
+
+void WindowHost::setText(WindowId id, std::string_view control, std::u16string_view text) {
+    toolkit_.setText(id, loadedControl(id, control), text);
+}
+
+void WindowHost::messageBox(std::u16string_view text) { toolkit_.messageBox(text); }
+
+Window& WindowHost::window(WindowId id) const { return *windows_.at(indexOf(id)); }
+
+const ControlLayout& WindowHost::loadedControl(WindowId id, std::string_view name) const {
+    const auto* control = window(id).layout().find(name);
+    if (control == nullptr || !isLoaded(id)) {
+        throw std::logic_error(std::string(nameOf(id)) + " has no loaded control " +
+                               std::string(name));
+    }
+    return *control;
+}
+
+bool WindowHost::anyLoaded() const {
+    return std::ranges::any_of(loaded_, [](bool loaded) { return loaded; });
+}
+
+}  // namespace quillory

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string_view>
+
+#include "host/host.h"
+#include "host/toolkit.h"
+#include "host/window.h"
+
+namespace quillory {
+
+using Windows = std::array<std::unique_ptr<Window>, allWindows.size()>;
+
+// The host the handlers talk to. It owns the one instance of each window,
+// knows which are loaded, and decides when the run is over: when no window
+// is loaded once the running handler has returned. The toolkit reports the
+// learner's clicks and close-box presses here.
+class WindowHost final : public Host {
+public:
+    WindowHost(Toolkit& toolkit, Windows windows);
+
+    // Shows the start-up window.
+    void start(WindowId first);
+    void click(WindowId window, std::string_view button);
+    void closeBox(WindowId window);
+
+    [[nodiscard]] bool isLoaded(WindowId window) const;
+    [[nodiscard]] bool runEnded() const { return ended_; }
+    [[nodiscard]] const WindowLayout& layoutOf(WindowId window) const;
+
+    void show(WindowId window) override;
+    void unload(WindowId window) override;
+    [[nodiscard]] std::u16string text(WindowId window, std::string_view control) override;
+    void setText(WindowId window, std::string_view control, std::u16string_view text) override;
+    void messageBox(std::u16string_view text) override;
+
+private:
+    class Dispatch;  // one event being handled; checks for the end of the run
+
+    Window& window(WindowId id) const;
+    const ControlLayout& loadedControl(WindowId id, std::string_view name) const;
+    [[nodiscard]] bool anyLoaded() const;
+
+    Toolkit& toolkit_;
+    Windows windows_;
+    std::array<bool, allWindows.size()> loaded_{};
+    int dispatchDepth_ = 0;
+    bool ended_ = false;
+};
+
+}  // namespace quillory

@@ -1,0 +1,53 @@
+#include "screens/main_menu.h"
+
+#include <array>
+
+#include "screens/credits.h"
+
+namespace quillory {
+namespace {
+
+constexpr Font menuFont(double points) { return Font{u"MS Sans Serif", points, 400}; }
+
+// The buttons read Verb list, Test, Exit, About from left to right; the tab
+// order goes Verb list, Test, About, Exit.
+constexpr std::array controls{
+    ControlLayout{"Lable1", ControlKind::Label, u"Welcome to the Verb list/test!",
+                  {1080, 240, 3975, 375}, 0, menuFont(13.5), Colour{0, 0, 255}},
+    ControlLayout{"Label1", ControlKind::Label, u"What would you like to do?",
+                  {1440, 960, 2895, 375}, 1, menuFont(12), Colour{255, 0, 0}},
+    ControlLayout{"Command1", ControlKind::Button, u"Verb list", {120, 2040, 1215, 495}, 2},
+    ControlLayout{"Command2", ControlKind::Button, u"Test", {1640, 2040, 1215, 495}, 3},
+    ControlLayout{"Command3", ControlKind::Button, u"About Quillory 1.0",
+                  {4680, 2040, 1215, 495}, 4},
+    ControlLayout{"Command4", ControlKind::Button, u"Exit", {3160, 2040, 1215, 495}, 5},
+};
+
+constexpr WindowLayout form1Layout{WindowId::Form1, u"Quillory 1.0", Border::Fixed, 6075, 2835,
+                                   controls};
+
+}  // namespace
+
+const WindowLayout& Form1::layout() const { return form1Layout; }
+
+void Form1::onClick(Host& host, std::string_view button) {
+    if (button == "Command1") {  // Verb list
+        host.unload(WindowId::Form1);
+        host.show(WindowId::Form2);
+    } else if (button == "Command2") {  // Test
+        host.unload(WindowId::Form1);
+        host.show(WindowId::Form3);
+    } else if (button == "Command3") {  // About, beside the menu
+        host.show(WindowId::Form4);
+    } else if (button == "Command4") {  // Exit
+        host.unload(WindowId::Form1);
+        host.messageBox(farewellMessage());
+    }
+}
+
+std::u16string farewellMessage() {
+    return u"Please visit my web site at " + std::u16string(webSiteAddress) +
+           u" for more downloads!";
+}
+
+}  // namespace quillory

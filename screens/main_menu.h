@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+#include "host/window.h"
+
+namespace quillory {
+
+// Form1, the main menu: the start-up window from which the learner opens the
+// verb list, the test and the About window, or leaves the program.
+class Form1 final : public Window {
+public:
+    [[nodiscard]] const WindowLayout& layout() const override;
+    void onClick(Host& host, std::string_view button) override;
+};
+
+// The message shown on leaving through Exit.
+std::u16string farewellMessage();
+
+}  // namespace quillory
