@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev libgl-dev
+    qt6-base-dev qt6-base-private-dev libgl-dev fonts-dejavu-core
     libgtest-dev libgmock-dev
     xvfb xauth
 )

@@ -85,12 +85,19 @@ void QtToolkit::setText(WindowId id, const ControlLayout& control, std::u16strin
 }
 
 void QtToolkit::messageBox(std::u16string_view text) {
+    // Owned by the active window, the box stands over it and hands the
+    // activation back to it when it closes.
+    const QPointer<QWidget> owner = QApplication::activeWindow();
+    const bool ownerShown = owner != nullptr && owner->isVisible();
     QMessageBox box(QMessageBox::NoIcon, toQString(applicationTitle), toQString(text),
-                    QMessageBox::Ok);
+                    QMessageBox::Ok, ownerShown ? owner.data() : nullptr);
     box.setObjectName(QStringLiteral("MessageBox"));
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
+    if (owner != nullptr && owner->isVisible()) {
+        owner->activateWindow();
+    }
 }
 
 void QtToolkit::endRun() { QCoreApplication::exit(0); }

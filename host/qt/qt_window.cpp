@@ -1,11 +1,15 @@
 #include "host/qt/qt_window.h"
 
 #include <QCloseEvent>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "host/qt/qt_text.h"
@@ -19,9 +23,10 @@ QRect toPixels(const Rect& rect) {
             twipsToPixels(rect.height)};
 }
 
-// Presses the button at once when its access key is typed, and moves the
-// focus to it, as a native dialog does; Qt would animate the press first.
-class AccessKeyButton final : public QPushButton {
+// A push button whose caption wraps onto more lines when it is too long for
+// one, and which is pressed at once when its access key is typed, taking the
+// focus as a native dialog's button does (Qt would animate the press first).
+class CaptionButton final : public QPushButton {
 public:
     using QPushButton::QPushButton;
 
@@ -34,7 +39,33 @@ protected:
         }
         return QPushButton::event(event);
     }
+
+    void paintEvent(QPaintEvent* /*event*/) override {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.text.clear();
+        painter.drawControl(QStyle::CE_PushButton, option);  // bevel and focus frame
+        int flags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
+        if (!style()->styleHint(QStyle::SH_UnderlineShortcut, &option, this)) {
+            flags |= Qt::TextHideMnemonic;
+        }
+        const QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+        painter.drawItemText(contents, flags, option.palette, isEnabled(), text(),
+                             QPalette::ButtonText);
+    }
 };
+
+// The layouts were drawn for an 8-point MS Sans Serif; where it is missing
+// the closest widely installed faces with the same widths stand in.
+QFont windowFont() {
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
+                                QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans")});
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSize(8);
+    return font;
+}
 
 void applyFontAndColour(QWidget& widget, const ControlLayout& control) {
     if (control.font) {
@@ -67,6 +98,10 @@ QWidget* createTextBox(const ControlLayout& control, QWidget* parent) {
     box->setVerticalScrollBarPolicy(control.textBox.verticalScrollBar ? Qt::ScrollBarAlwaysOn
                                                                       : Qt::ScrollBarAlwaysOff);
     box->setTabChangesFocus(true);
+    // Columns of tabbed text are laid out for a native edit box's stops,
+    // 32 dialog units apart: eight whole average character widths.
+    const auto averageWidth = std::floor(QFontMetricsF(box->font()).averageCharWidth());
+    box->setTabStopDistance(8 * averageWidth);
     return box;
 }
 
@@ -75,6 +110,8 @@ QWidget* createTextBox(const ControlLayout& control, QWidget* parent) {
 QtWindow::QtWindow(const WindowLayout& layout, const ButtonHandler& onButton, CloseHandler onClose)
     : onClose_(std::move(onClose)) {
     setObjectName(toQString(nameOf(layout.id)));
+    static const QFont font = windowFont();
+    setFont(font);
     setWindowTitle(toQString(layout.caption));
     const QSize client(twipsToPixels(layout.clientWidth), twipsToPixels(layout.clientHeight));
     if (layout.border == Border::Fixed) {
@@ -123,7 +160,7 @@ QWidget* QtWindow::createControl(const ControlLayout& control, const ButtonHandl
         widget->setFocusPolicy(Qt::StrongFocus);
         break;
     case ControlKind::Button: {
-        auto* button = new AccessKeyButton(toQString(control.caption), this);
+        auto* button = new CaptionButton(toQString(control.caption), this);
         button->setAutoDefault(false);
         button->setFocusPolicy(Qt::StrongFocus);
         const std::string_view name = control.name;

@@ -1,0 +1,28 @@
+#include <QApplication>
+#include <QString>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The offscreen platform says so each time a window is raised or sized;
+// that says nothing about the program.
+void quietPlatformNotes(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("This plugin does not support"))) {
+        return;
+    }
+    qt_message_output(type, context, message);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    // Headless unless a display platform is asked for, as under Xvfb.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    qInstallMessageHandler(quietPlatformNotes);
+    ::testing::InitGoogleTest(&argc, argv);
+    int qtArgc = 1;
+    QApplication application(qtArgc, argv);
+    return RUN_ALL_TESTS();
+}
