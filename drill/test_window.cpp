@@ -9,6 +9,7 @@ namespace {
 
 // Text3 comes before Text2 in the tab order, so the window opens with the
 // focus in the past-participle box.
+// clang-format off
 constexpr std::array controls{
     ControlLayout{"Label2", ControlKind::Label, u"Infinitive", {120, 720, 1335, 255}, 0},
     ControlLayout{"Label3", ControlKind::Label, u"Past Tense", {2160, 720, 1335, 255}, 1},
@@ -23,6 +24,7 @@ constexpr std::array controls{
     ControlLayout{"Command4", ControlKind::Button, u"Back to &main menu", {3120, 3120, 1695, 495}, 9},
     ControlLayout{"Command5", ControlKind::Button, u"&Back", {960, 3120, 1215, 495}, 10},
 };
+// clang-format on
 
 constexpr WindowLayout form3Layout{WindowId::Form3, u"Verb test", Border::Sizable, 5640, 3735,
                                    controls};

@@ -5,6 +5,7 @@
 namespace quillory {
 namespace {
 
+// clang-format off
 constexpr std::array<VerbRow, 153> rows{{
     {u"arise", u"arose", u"", u"arisen", u""},
     {u"awake", u"awoke", u"", u"awoken", u"awaked"},
@@ -160,6 +161,7 @@ constexpr std::array<VerbRow, 153> rows{{
     {u"withhold", u"withheld", u"", u"withheld", u""},
     {u"write", u"wrote", u"", u"written", u""},
 }};
+// clang-format on
 
 }  // namespace
 

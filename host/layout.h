@@ -46,8 +46,8 @@ struct ControlLayout {
     std::u16string_view caption;  // a button's "&" marks its access key
     Rect rect;
     int tabIndex = 0;
-    std::optional<Font> font{};       // the window's default font when absent
-    std::optional<Colour> colour{};   // the default text colour when absent
+    std::optional<Font> font{};      // the window's default font when absent
+    std::optional<Colour> colour{};  // the default text colour when absent
     TextBoxStyle textBox{};
 
     [[nodiscard]] bool takesFocus() const { return kind != ControlKind::Label; }

@@ -29,7 +29,8 @@ WindowHost::WindowHost(Toolkit& toolkit, Windows windows)
     : toolkit_(toolkit), windows_(std::move(windows)) {
     for (const auto id : allWindows) {
         if (!windows_.at(indexOf(id)) || windows_.at(indexOf(id))->layout().id != id) {
-            throw std::logic_error("window " + std::string(nameOf(id)) + " is missing or misplaced");
+            throw std::logic_error("window " + std::string(nameOf(id)) +
+                                   " is missing or misplaced");
         }
     }
 }

@@ -8,7 +8,9 @@
 namespace quillory {
 
 const WindowLayout& Form4::layout() const {
-    static const std::u16string credit = u"This program is designed by " + std::u16string(authorName);
+    static const std::u16string credit =
+        u"This program is designed by " + std::u16string(authorName);
+    // clang-format off
     static const std::array controls{
         ControlLayout{"Label1", ControlKind::Label, credit, {840, 960, 2775, 255}, 0},
         ControlLayout{"Label2", ControlKind::Label, u"Quillory V1.00 Beta", {1200, 240, 2055, 255}, 1},
@@ -17,7 +19,9 @@ const WindowLayout& Form4::layout() const {
         ControlLayout{"Label5", ControlKind::Label, u"or e-mail me at", {720, 2160, 1095, 495}, 4},
         ControlLayout{"Label6", ControlKind::Label, emailAddress, {2160, 2160, 1935, 495}, 5},
     };
-    static const WindowLayout layout{WindowId::Form4, u"About", Border::Fixed, 4680, 3120, controls};
+    // clang-format on
+    static const WindowLayout layout{WindowId::Form4, u"About", Border::Fixed, 4680, 3120,
+                                     controls};
     return layout;
 }
 

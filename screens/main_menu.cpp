@@ -11,6 +11,7 @@ constexpr Font menuFont(double points) { return Font{u"MS Sans Serif", points, 4
 
 // The buttons read Verb list, Test, Exit, About from left to right; the tab
 // order goes Verb list, Test, About, Exit.
+// clang-format off
 constexpr std::array controls{
     ControlLayout{"Lable1", ControlKind::Label, u"Welcome to the Verb list/test!",
                   {1080, 240, 3975, 375}, 0, menuFont(13.5), Colour{0, 0, 255}},
@@ -22,6 +23,7 @@ constexpr std::array controls{
                   {4680, 2040, 1215, 495}, 4},
     ControlLayout{"Command4", ControlKind::Button, u"Exit", {3160, 2040, 1215, 495}, 5},
 };
+// clang-format on
 
 constexpr WindowLayout form1Layout{WindowId::Form1, u"Quillory 1.0", Border::Fixed, 6075, 2835,
                                    controls};

@@ -12,10 +12,11 @@ namespace {
 constexpr std::u16string_view newLine = u"\r\n";
 
 // A blank line goes before each of these, to group the list by letter.
+// clang-format off
 constexpr std::array<std::u16string_view, 19> groupStarts{
-    u"be",   u"catch", u"deal", u"eat",  u"fall",  u"get",   u"hang",
-    u"keep", u"lay",   u"make", u"pay",  u"read",  u"saw",   u"slide",
-    u"spoil", u"take", u"think", u"understand", u"wake"};
+    u"be", u"catch", u"deal", u"eat", u"fall", u"get", u"hang", u"keep", u"lay", u"make",
+    u"pay", u"read", u"saw", u"slide", u"spoil", u"take", u"think", u"understand", u"wake"};
+// clang-format on
 
 // Rows printed differently from the test's forms: slashes, the alternative
 // first, or a form left out. An empty text means "as the rule builds it".
@@ -25,6 +26,7 @@ struct PrintedForms {
     std::u16string_view pastParticiple;
 };
 
+// clang-format off
 constexpr std::array<PrintedForms, 6> printedExceptions{{
     {u"awake", u"", u"awaked, awoken"},
     {u"be", u"was/were", u""},
@@ -33,6 +35,7 @@ constexpr std::array<PrintedForms, 6> printedExceptions{{
     {u"stride", u"", u"stridden"},
     {u"wed", u"wedded, wed", u"wedded, wed"},
 }};
+// clang-format on
 
 template <std::size_t N>
 bool contains(const std::array<std::u16string_view, N>& list, std::u16string_view word) {

@@ -50,7 +50,8 @@ protected:
         if (!style()->styleHint(QStyle::SH_UnderlineShortcut, &option, this)) {
             flags |= Qt::TextHideMnemonic;
         }
-        const QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+        const QRect contents =
+            style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
         painter.drawItemText(contents, flags, option.palette, isEnabled(), text(),
                              QPalette::ButtonText);
     }

@@ -55,14 +55,14 @@ TEST_F(TestLogic, AcceptsEitherFormWhereTwoExist) {
         bool pastTense, participle;
     };
     const Case cases[] = {
-        {u"burn", u"burnt", true, true},     {u"burn", u"burned", true, true},
-        {u"be", u"was", true, false},        {u"be", u"were", true, false},
-        {u"be", u"been", false, true},       {u"bear", u"borne", false, true},
-        {u"bear", u"born", false, true},     {u"bear", u"bore", true, false},
+        {u"burn", u"burnt", true, true},       {u"burn", u"burned", true, true},
+        {u"be", u"was", true, false},          {u"be", u"were", true, false},
+        {u"be", u"been", false, true},         {u"bear", u"borne", false, true},
+        {u"bear", u"born", false, true},       {u"bear", u"bore", true, false},
         {u"stride", u"stridden", false, true}, {u"stride", u"strid", false, true},
-        {u"beat", u"beat", true, false},     {u"beat", u"beaten", false, true},
-        {u"spin", u"span", true, false},     {u"hide", u"hid", true, true},
-        {u"awake", u"awaked", false, true},  {u"wed", u"wedded", true, true},
+        {u"beat", u"beat", true, false},       {u"beat", u"beaten", false, true},
+        {u"spin", u"span", true, false},       {u"hide", u"hid", true, true},
+        {u"awake", u"awaked", false, true},    {u"wed", u"wedded", true, true},
     };
     for (const auto& c : cases) {
         const auto label = std::string(c.verb.begin(), c.verb.end()) + " / " +

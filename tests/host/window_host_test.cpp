@@ -60,7 +60,8 @@ TEST_F(Navigation, UnloadHandlersShowTheMenuBeforeTheWindowGoes) {
     clearLog();
     host.click(WindowId::Form2, "Command1");
     // The second show finds the menu already loaded and only activates it.
-    EXPECT_EQ(toolkit.log, (Log{"build Form1", "present Form1", "destroy Form2", "activate Form1"}));
+    EXPECT_EQ(toolkit.log,
+              (Log{"build Form1", "present Form1", "destroy Form2", "activate Form1"}));
     EXPECT_FALSE(host.runEnded());
 }
 
@@ -112,8 +113,8 @@ TEST_F(Navigation, TestWindowRunsTheTestThroughItsControls) {
     text(WindowId::Form3, "Text3") = u"arose";
     host.click(WindowId::Form3, "Command1");
     host.click(WindowId::Form3, "Command2");
-    EXPECT_EQ(toolkit.messages,
-              (std::vector<std::u16string>{u"Well done, you got it right!", u"Wrong please try again"}));
+    EXPECT_EQ(toolkit.messages, (std::vector<std::u16string>{u"Well done, you got it right!",
+                                                             u"Wrong please try again"}));
     EXPECT_EQ(text(WindowId::Form3, "Text2"), u"arose") << "a check keeps the answers";
     host.click(WindowId::Form3, "Command3");
     EXPECT_EQ(text(WindowId::Form3, "Label1"), u"awake");

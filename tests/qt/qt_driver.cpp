@@ -1,5 +1,6 @@
 #include "qt_driver.h"
 
+#include <qpa/qwindowsysteminterface.h>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,7 +9,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QWindow>
-#include <qpa/qwindowsysteminterface.h>
 
 #include "host/qt/qt_text.h"
 
@@ -34,7 +34,9 @@ QWidget* findControl(std::string_view window, std::string_view control) {
     throw std::runtime_error("no control " + std::string(control) + " in " + std::string(window));
 }
 
-QMessageBox* openMessageBox() { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); }
+QMessageBox* openMessageBox() {
+    return qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+}
 
 PixelRect toPixelRect(const QRect& rect) {
     return {rect.x(), rect.y(), rect.width(), rect.height()};

@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QMessageBox>
 #include <atomic>
-#include <gtest/gtest.h>
 #include <thread>
 
 #include "app/windows.h"
@@ -11,7 +11,8 @@
 namespace quillory::scenario {
 namespace {
 
-constexpr int scenarioFinished = 2;  // the loop's exit code when the scenario, not the program, ends it
+constexpr int scenarioFinished =
+    2;  // the loop's exit code when the scenario, not the program, ends it
 
 // Closes a message box the scenario left open, so the program's handler can
 // return and the test can end.

@@ -47,7 +47,8 @@ public:
     // The client area in pixels.
     [[nodiscard]] virtual PixelRect clientArea(std::string_view window) = 0;
     // A control's place in its window's client area, in pixels.
-    [[nodiscard]] virtual PixelRect controlRect(std::string_view window, std::string_view control) = 0;
+    [[nodiscard]] virtual PixelRect controlRect(std::string_view window,
+                                                std::string_view control) = 0;
     [[nodiscard]] virtual bool isResizable(std::string_view window) = 0;
 
     // A left-button click in the middle of the control.
@@ -63,7 +64,8 @@ public:
     [[nodiscard]] virtual std::optional<Focus> focus() = 0;
     // A label's caption or a text box's text, as shown; a multi-line box
     // gives its lines ended by CR LF.
-    [[nodiscard]] virtual std::u16string text(std::string_view window, std::string_view control) = 0;
+    [[nodiscard]] virtual std::u16string text(std::string_view window,
+                                              std::string_view control) = 0;
     [[nodiscard]] virtual VisibleLines visibleLines(std::string_view window,
                                                     std::string_view control) = 0;
 

@@ -52,10 +52,10 @@ TEST(VerbListText, Has177CrLfLinesWithHeadingAndGroups) {
             groupStarts.push_back(lines[i].substr(0, lines[i].find(u'\t')));
         }
     }
-    const std::vector<std::u16string> expected{
-        u"be",   u"catch", u"deal", u"eat",  u"fall", u"get",   u"hang",  u"keep",       u"lay",
-        u"make", u"pay",   u"read", u"saw",  u"slide", u"spoil", u"take", u"think", u"understand",
-        u"wake"};
+    const std::vector<std::u16string> expected{u"be",   u"catch", u"deal",       u"eat",   u"fall",
+                                               u"get",  u"hang",  u"keep",       u"lay",   u"make",
+                                               u"pay",  u"read",  u"saw",        u"slide", u"spoil",
+                                               u"take", u"think", u"understand", u"wake"};
     EXPECT_EQ(groupStarts, expected);
 }
 
@@ -67,8 +67,7 @@ TEST(VerbListText, ListsEveryVerbOnceInTableOrder) {
             ++at;
         }
         ASSERT_LT(at, lines.size());
-        EXPECT_TRUE(lines[at].starts_with(std::u16string(row.infinitive) + u"\t"))
-            << "line " << at;
+        EXPECT_TRUE(lines[at].starts_with(std::u16string(row.infinitive) + u"\t")) << "line " << at;
         ++at;
     }
     EXPECT_EQ(at, lines.size());
