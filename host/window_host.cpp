@@ -12,6 +12,8 @@ public:
     explicit Dispatch(WindowHost& host) : host_(host) { ++host_.dispatchDepth_; }
     Dispatch(const Dispatch&) = delete;
     Dispatch& operator=(const Dispatch&) = delete;
+    Dispatch(Dispatch&&) = delete;
+    Dispatch& operator=(Dispatch&&) = delete;
     ~Dispatch() {
         // A handler may unload the last window and then show another, or show
         // a message box with no window left: only its return is decisive.

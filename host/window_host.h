@@ -22,17 +22,17 @@ public:
 
     // Shows the start-up window.
     void start(WindowId first);
-    void click(WindowId window, std::string_view button);
-    void closeBox(WindowId window);
+    void click(WindowId id, std::string_view button);
+    void closeBox(WindowId id);
 
-    [[nodiscard]] bool isLoaded(WindowId window) const;
+    [[nodiscard]] bool isLoaded(WindowId id) const;
     [[nodiscard]] bool runEnded() const { return ended_; }
-    [[nodiscard]] const WindowLayout& layoutOf(WindowId window) const;
+    [[nodiscard]] const WindowLayout& layoutOf(WindowId id) const;
 
-    void show(WindowId window) override;
-    void unload(WindowId window) override;
-    [[nodiscard]] std::u16string text(WindowId window, std::string_view control) override;
-    void setText(WindowId window, std::string_view control, std::u16string_view text) override;
+    void show(WindowId id) override;
+    void unload(WindowId id) override;
+    [[nodiscard]] std::u16string text(WindowId id, std::string_view control) override;
+    void setText(WindowId id, std::string_view control, std::u16string_view text) override;
     void messageBox(std::u16string_view text) override;
 
 private:
