@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-base-private-dev libgl-dev fonts-dejavu-core
     libgtest-dev libgmock-dev
     xvfb xauth
+    libbenchmark-dev libx11-dev libxdamage-dev binutils-mingw-w64-i686
 )
 
 missing=()

@@ -1,0 +1,211 @@
+// Starts a program and watches the X server for its first window: when it is
+// mapped and when the program has drawn every pixel of it. It then reads the
+// program's peak resident memory and stops it.
+//
+//     launch_probe [--settle-ms N] [--timeout-ms N] program [args...]
+//
+// prints one line: "map_ms paint_ms vmhwm_kb", times counted from the spawn.
+//
+// Every top-level window the program creates gets a Damage object as soon as
+// the server reports it. Qt gives its windows no background, so the server
+// draws nothing into them on mapping: every damaged pixel was put there by the
+// program. The frame counts as painted once the damage covers the window.
+#include <X11/Xlib.h>
+#include <X11/extensions/Xdamage.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct Options {
+    int settleMs = 300;
+    int timeoutMs = 20000;
+    char** program = nullptr;
+};
+
+std::optional<Options> parse(int argc, char** argv) {
+    Options options;
+    int at = 1;
+    for (; at + 1 < argc && std::string_view(argv[at]).starts_with("--"); at += 2) {
+        const std::string_view flag = argv[at];
+        const int value = std::atoi(argv[at + 1]);
+        if (flag == "--settle-ms") {
+            options.settleMs = value;
+        } else if (flag == "--timeout-ms") {
+            options.timeoutMs = value;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (at >= argc) {
+        return std::nullopt;
+    }
+    options.program = argv + at;
+    return options;
+}
+
+// Windows may vanish or refuse Damage (input-only ones) before we get to them.
+int ignoreErrors(Display* /*display*/, XErrorEvent* /*error*/) { return 0; }
+
+// Which pixels of the watched window the program has drawn so far.
+class Coverage {
+public:
+    void reset(int width, int height) {
+        width_ = width;
+        height_ = height;
+        left_ = static_cast<long>(width) * height;
+        drawn_.assign(static_cast<std::size_t>(left_), 0);
+    }
+    void add(const XRectangle& area) {
+        const int right = std::min<int>(area.x + area.width, width_);
+        const int bottom = std::min<int>(area.y + area.height, height_);
+        for (int y = std::max<int>(area.y, 0); y < bottom; ++y) {
+            for (int x = std::max<int>(area.x, 0); x < right; ++x) {
+                auto& pixel = drawn_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
+                                     static_cast<std::size_t>(x)];
+                if (pixel == 0) {
+                    pixel = 1;
+                    --left_;
+                }
+            }
+        }
+    }
+    [[nodiscard]] bool complete() const { return width_ > 0 && left_ == 0; }
+
+private:
+    int width_ = 0;
+    int height_ = 0;
+    long left_ = 0;
+    std::vector<unsigned char> drawn_;
+};
+
+struct Result {
+    double mapMs = -1;
+    double paintMs = -1;
+};
+
+double msSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// Handles events until the first mapped window is fully drawn; false on
+// timeout or if the program exits first.
+bool watch(Display* display, int damageBase, pid_t child, const Options& options,
+           Clock::time_point start, Result& result) {
+    const Window root = DefaultRootWindow(display);
+    Window target = None;
+    Coverage coverage;
+    pollfd fd{ConnectionNumber(display), POLLIN, 0};
+    while (msSince(start) < options.timeoutMs) {
+        if (XPending(display) == 0) {
+            if (waitpid(child, nullptr, WNOHANG) == child) {
+                return false;
+            }
+            poll(&fd, 1, 50);
+            continue;
+        }
+        XEvent event;
+        XNextEvent(display, &event);
+        if (event.type == CreateNotify && event.xcreatewindow.parent == root) {
+            XDamageCreate(display, event.xcreatewindow.window, XDamageReportRawRectangles);
+            XFlush(display);
+        } else if (event.type == MapNotify && event.xmap.event == root && target == None &&
+                   event.xmap.override_redirect == False) {
+            result.mapMs = msSince(start);
+            target = event.xmap.window;
+            XWindowAttributes attributes;
+            XGetWindowAttributes(display, target, &attributes);
+            coverage.reset(attributes.width, attributes.height);
+        } else if (event.type == damageBase + XDamageNotify) {
+            const auto& damage = reinterpret_cast<const XDamageNotifyEvent&>(event);
+            if (damage.drawable == target) {
+                coverage.add(damage.area);
+                if (coverage.complete()) {
+                    result.paintMs = msSince(start);
+                    return true;
+                }
+            }
+        }
+    }
+    return false;
+}
+
+long peakResidentKb(pid_t pid) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.starts_with("VmHWM:")) {
+            return std::atol(line.c_str() + 6);
+        }
+    }
+    return -1;
+}
+
+void stop(pid_t child) {
+    kill(child, SIGTERM);
+    waitpid(child, nullptr, 0);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const auto options = parse(argc, argv);
+    if (!options) {
+        std::fprintf(stderr, "usage: %s [--settle-ms N] [--timeout-ms N] program [args...]\n",
+                     argv[0]);
+        return 2;
+    }
+    Display* display = XOpenDisplay(nullptr);
+    int damageBase = 0;
+    int damageError = 0;
+    int major = 0;
+    int minor = 0;
+    if (display == nullptr || !XDamageQueryExtension(display, &damageBase, &damageError) ||
+        !XDamageQueryVersion(display, &major, &minor)) {
+        std::fprintf(stderr, "launch_probe: no X display with the DAMAGE extension\n");
+        return 2;
+    }
+    XSetErrorHandler(ignoreErrors);
+    XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
+    XSync(display, False);
+
+    const auto start = Clock::now();
+    pid_t child = 0;
+    if (posix_spawn(&child, options->program[0], nullptr, nullptr, options->program, environ) !=
+        0) {
+        std::perror("launch_probe: spawn");
+        return 2;
+    }
+    Result result;
+    const bool painted = watch(display, damageBase, child, *options, start, result);
+    if (painted) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(options->settleMs));
+    }
+    const long peakKb = peakResidentKb(child);
+    stop(child);
+    XCloseDisplay(display);
+    if (!painted) {
+        std::fprintf(stderr, "launch_probe: %s drew no window\n", options->program[0]);
+        return 1;
+    }
+    std::printf("%.3f %.3f %ld\n", result.mapMs, result.paintMs, peakKb);
+    return 0;
+}
