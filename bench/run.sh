@@ -65,6 +65,8 @@ row "window mapped" 1 ms
 row "first frame painted" 2 ms
 row "peak resident (VmHWM)" 3 KiB
 
+echo
+"$build/bench/quillory_benchmarks" --benchmark_min_time=0.5
 
 echo
 exe=build/windows/app/quillory.exe
