@@ -8,6 +8,7 @@
 #include "app/windows.h"
 #include "fake_toolkit.h"
 #include "screens/main_menu.h"
+#include "screens/verb_list_text.h"
 
 namespace quillory {
 namespace {
@@ -104,6 +105,14 @@ TEST_F(Navigation, ClicksOnUnloadedWindowsAreIgnored) {
 TEST_F(Navigation, UnknownControlsFailLoudly) {
     EXPECT_THROW((void)host.text(WindowId::Form1, "Command9"), std::logic_error);
     EXPECT_THROW(host.setText(WindowId::Form2, "Text1", u"x"), std::logic_error);  // not loaded
+}
+
+TEST_F(Navigation, VerbListHoldsTheWholeListEveryTimeItOpens) {
+    for (int opening = 0; opening < 2; ++opening) {
+        host.click(WindowId::Form1, "Command1");
+        EXPECT_EQ(text(WindowId::Form2, "Text1"), verbListText()) << "opening " << opening;
+        host.click(WindowId::Form2, "Command1");
+    }
 }
 
 TEST_F(Navigation, TestWindowRunsTheTestThroughItsControls) {
