@@ -79,8 +79,9 @@ public:
         const int bottom = std::min<int>(area.y + area.height, height_);
         for (int y = std::max<int>(area.y, 0); y < bottom; ++y) {
             for (int x = std::max<int>(area.x, 0); x < right; ++x) {
-                auto& pixel = drawn_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
-                                     static_cast<std::size_t>(x)];
+                auto& pixel =
+                    drawn_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
+                           static_cast<std::size_t>(x)];
                 if (pixel == 0) {
                     pixel = 1;
                     --left_;
