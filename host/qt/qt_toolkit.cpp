@@ -27,7 +27,7 @@ void QtToolkit::build(const WindowLayout& layout) {
         dispatch([id, button](WindowHost& host) { host.click(id, button); });
     };
     auto onClose = [this, id] { dispatch([id](WindowHost& host) { host.closeBox(id); }); };
-    windows_.at(indexOf(id)) = new QtWindow(layout, onButton, onClose);
+    windows_.at(indexOf(id)) = new QtWindow(layout, fonts_, onButton, onClose);
 }
 
 void QtToolkit::present(WindowId id) {

@@ -40,6 +40,7 @@ private:
     QWidget& widget(WindowId id, const ControlLayout& control) const;
 
     WindowHost* host_ = nullptr;
+    QtFonts fonts_;
     std::array<QPointer<QtWindow>, allWindows.size()> windows_;
 };
 

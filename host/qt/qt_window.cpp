@@ -57,23 +57,9 @@ protected:
     }
 };
 
-// The layouts were drawn for an 8-point MS Sans Serif; where it is missing
-// the closest widely installed faces with the same widths stand in.
-QFont windowFont() {
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
-                                QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans")});
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSize(8);
-    return font;
-}
-
-void applyFontAndColour(QWidget& widget, const ControlLayout& control) {
+void applyFontAndColour(QWidget& widget, const ControlLayout& control, QtFonts& fonts) {
     if (control.font) {
-        QFont font(toQString(control.font->family));
-        font.setPointSizeF(control.font->points);
-        font.setWeight(static_cast<QFont::Weight>(control.font->weight));
-        widget.setFont(font);
+        widget.setFont(fonts.font(*control.font));
     }
     if (control.colour) {
         QPalette palette = widget.palette();
@@ -108,11 +94,11 @@ QWidget* createTextBox(const ControlLayout& control, QWidget* parent) {
 
 }  // namespace
 
-QtWindow::QtWindow(const WindowLayout& layout, const ButtonHandler& onButton, CloseHandler onClose)
+QtWindow::QtWindow(const WindowLayout& layout, QtFonts& fonts, const ButtonHandler& onButton,
+                   CloseHandler onClose)
     : onClose_(std::move(onClose)) {
     setObjectName(toQString(nameOf(layout.id)));
-    static const QFont font = windowFont();
-    setFont(font);
+    setFont(fonts.windowFont());
     setWindowTitle(toQString(layout.caption));
     const QSize client(twipsToPixels(layout.clientWidth), twipsToPixels(layout.clientHeight));
     if (layout.border == Border::Fixed) {
@@ -132,7 +118,7 @@ QtWindow::QtWindow(const WindowLayout& layout, const ButtonHandler& onButton, Cl
     std::ranges::sort(inTabOrder, {}, &ControlLayout::tabIndex);
     QWidget* previous = nullptr;
     for (const auto* control : inTabOrder) {
-        QWidget* widget = createControl(*control, onButton);
+        QWidget* widget = createControl(*control, fonts, onButton);
         if (!control->takesFocus()) {
             continue;
         }
@@ -145,7 +131,8 @@ QtWindow::QtWindow(const WindowLayout& layout, const ButtonHandler& onButton, Cl
     }
 }
 
-QWidget* QtWindow::createControl(const ControlLayout& control, const ButtonHandler& onButton) {
+QWidget* QtWindow::createControl(const ControlLayout& control, QtFonts& fonts,
+                                 const ButtonHandler& onButton) {
     QWidget* widget = nullptr;
     switch (control.kind) {
     case ControlKind::Label: {
@@ -172,7 +159,7 @@ QWidget* QtWindow::createControl(const ControlLayout& control, const ButtonHandl
     }
     widget->setObjectName(toQString(control.name));
     widget->setGeometry(toPixels(control.rect));
-    applyFontAndColour(*widget, control);
+    applyFontAndColour(*widget, control, fonts);
     return widget;
 }
 

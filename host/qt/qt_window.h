@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "host/layout.h"
+#include "host/qt/qt_fonts.h"
 
 namespace quillory {
 
@@ -15,7 +16,8 @@ public:
     using ButtonHandler = std::function<void(std::string_view button)>;
     using CloseHandler = std::function<void()>;
 
-    QtWindow(const WindowLayout& layout, const ButtonHandler& onButton, CloseHandler onClose);
+    QtWindow(const WindowLayout& layout, QtFonts& fonts, const ButtonHandler& onButton,
+             CloseHandler onClose);
 
     // The focusable control with the lowest tab index, or nullptr.
     [[nodiscard]] QWidget* firstFocusable() const { return firstFocusable_; }
@@ -25,7 +27,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QWidget* createControl(const ControlLayout& control, const ButtonHandler& onButton);
+    QWidget* createControl(const ControlLayout& control, QtFonts& fonts,
+                           const ButtonHandler& onButton);
 
     CloseHandler onClose_;
     QWidget* firstFocusable_ = nullptr;
