@@ -13,23 +13,22 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/Xdamage.h>
 #include <poll.h>
-#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <thread>
 #include <vector>
-
-extern char** environ;
 
 namespace {
 
@@ -38,15 +37,15 @@ using Clock = std::chrono::steady_clock;
 struct Options {
     int settleMs = 300;
     int timeoutMs = 20000;
-    char** program = nullptr;
+    std::span<char*> program;  // the program and its arguments, ending in a null pointer
 };
 
-std::optional<Options> parse(int argc, char** argv) {
+std::optional<Options> parse(std::span<char*> args) {
     Options options;
-    int at = 1;
-    for (; at + 1 < argc && std::string_view(argv[at]).starts_with("--"); at += 2) {
-        const std::string_view flag = argv[at];
-        const int value = std::atoi(argv[at + 1]);
+    std::size_t at = 1;
+    for (; at + 1 < args.size() && std::string_view(args[at]).starts_with("--"); at += 2) {
+        const std::string_view flag = args[at];
+        const int value = std::atoi(args[at + 1]);
         if (flag == "--settle-ms") {
             options.settleMs = value;
         } else if (flag == "--timeout-ms") {
@@ -55,10 +54,10 @@ std::optional<Options> parse(int argc, char** argv) {
             return std::nullopt;
         }
     }
-    if (at >= argc) {
+    if (at >= args.size()) {
         return std::nullopt;
     }
-    options.program = argv + at;
+    options.program = args.subspan(at);
     return options;
 }
 
@@ -151,10 +150,12 @@ bool watch(Display* display, int damageBase, pid_t child, const Options& options
 
 long peakResidentKb(pid_t pid) {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.starts_with("VmHWM:")) {
-            return std::atol(line.c_str() + 6);
+    std::string field;
+    while (status >> field) {
+        if (field == "VmHWM:") {
+            long kb = -1;
+            status >> kb;  // followed by "kB"
+            return kb;
         }
     }
     return -1;
@@ -168,10 +169,12 @@ void stop(pid_t child) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const auto options = parse(argc, argv);
+    // argv[argc] is the null pointer that ends the program's arguments too.
+    const std::span<char*> args(argv, static_cast<std::size_t>(argc) + 1);
+    const auto options = parse(args.first(args.size() - 1));
     if (!options) {
         std::fprintf(stderr, "usage: %s [--settle-ms N] [--timeout-ms N] program [args...]\n",
-                     argv[0]);
+                     args[0]);
         return 2;
     }
     Display* display = XOpenDisplay(nullptr);
@@ -190,8 +193,8 @@ int main(int argc, char** argv) {
 
     const auto start = Clock::now();
     pid_t child = 0;
-    if (posix_spawn(&child, options->program[0], nullptr, nullptr, options->program, environ) !=
-        0) {
+    if (posix_spawn(&child, options->program[0], nullptr, nullptr, options->program.data(),
+                    environ) != 0) {
         std::perror("launch_probe: spawn");
         return 2;
     }
