@@ -44,23 +44,28 @@ for ((i = 0; i < pairs; i++)); do
     launch "$program" "$work/quillory"
 done
 
-# The median of one column of a results file.
+# The median of the numbers on standard input, one a line.
 median() {
-    cut -d' ' -f"$2" "$1" | sort -g |
-        awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+    sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
 
+# One measure: both medians, their ratio, and the median of the ratios
+# within each pair, which load drifting across the run does not skew.
 row() {
     local name=$1 column=$2 unit=$3
-    local q f
-    q=$(median "$work/quillory" "$column")
-    f=$(median "$work/floor" "$column")
-    awk -v n="$name" -v q="$q" -v f="$f" -v u="$unit" \
-        'BEGIN { printf "%-28s %10.2f %10.2f %8.3f  %s\n", n, q, f, q / f, u }'
+    local q f pairwise
+    q=$(cut -d' ' -f"$column" "$work/quillory" | median)
+    f=$(cut -d' ' -f"$column" "$work/floor" | median)
+    pairwise=$(paste -d' ' <(cut -d' ' -f"$column" "$work/quillory") \
+        <(cut -d' ' -f"$column" "$work/floor") | awk '{ print $1 / $2 }' | median)
+    awk -v n="$name" -v q="$q" -v f="$f" -v p="$pairwise" -v u="$unit" \
+        'BEGIN { printf "%-24s %10.2f %10.2f %7.3f %7.3f  %s\n", n, q, f, q / f, p, u }'
 }
 
 echo
-printf "%-28s %10s %10s %8s\n" "median of $pairs launches" quillory floor ratio
+echo "Machine: $(nproc) CPUs, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')," \
+    "$(awk '/MemTotal/ { printf "%.1f GiB", $2 / 1048576 }' /proc/meminfo) memory"
+printf "%-24s %10s %10s %7s %7s\n" "median of $pairs" quillory floor ratio "pair r."
 row "window mapped" 1 ms
 row "first frame painted" 2 ms
 row "peak resident (VmHWM)" 3 KiB
@@ -71,7 +76,8 @@ echo
 echo
 exe=build/windows/app/quillory.exe
 if [ -f "$exe" ]; then
-    echo "$exe: $(stat -c %s "$exe") bytes; imports:"
+    size=$(stat -c %s "$exe")
+    echo "$exe: $size bytes ($((size / 1024)) KiB); imports:"
     i686-w64-mingw32-objdump -p "$exe" | awk '/DLL Name:/ { print "    " $3 }'
 else
     echo "$exe: not built"
