@@ -29,7 +29,7 @@ export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM
 
-# One launch: appends "map_ms paint_ms vmhwm_kb" to the named file.
+# One launch: appends "map_ms paint_ms vmhwm_kb cpu_ms" to the named file.
 launch() {
     "$probe" "$1" >>"$2"
 }
@@ -68,6 +68,7 @@ echo "Machine: $(nproc) CPUs, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f
 printf "%-24s %10s %10s %7s %7s\n" "median of $pairs" quillory floor ratio "pair r."
 row "window mapped" 1 ms
 row "first frame painted" 2 ms
+row "CPU time until painted" 4 ms
 row "peak resident (VmHWM)" 3 KiB
 
 echo
