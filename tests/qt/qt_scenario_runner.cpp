@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QMessageBox>
+#include <QTest>
+#include <QWindow>
 #include <atomic>
 #include <thread>
 
@@ -32,6 +34,12 @@ void runScenario(const Scenario& scenario) {
     WindowHost host(toolkit, makeWindows());
     toolkit.attach(host);
     host.start(WindowId::Form1);
+    // A learner starts once the menu is on screen with the keyboard focus.
+    // The window system reports the activation later, in the event loop: a
+    // scenario that began before it would send its first keys to no window.
+    if (!QTest::qWaitFor([] { return QGuiApplication::focusWindow() != nullptr; })) {
+        ADD_FAILURE() << "the start-up window never received the keyboard focus";
+    }
 
     QtDriver driver(host);
     std::atomic<bool> finished{false};
