@@ -1,5 +1,6 @@
 #include "qt_driver.h"
 
+#include <QtGui/private/qguiapplication_p.h>
 #include <qpa/qwindowsysteminterface.h>
 #include <QApplication>
 #include <QLabel>
@@ -54,13 +55,21 @@ ClickTarget clickTarget(QWidget* widget) {
 }
 
 // A window manager activates the window a click lands on, as the offscreen
-// platform does not; Qt itself keeps a window behind a modal box inactive.
+// platform does not. A window behind a modal box is not activated: the box
+// is, as Qt's X11 backend relays the focus (QXcbWindow::doFocusIn) and as
+// Windows keeps such windows disabled. The click itself Qt then drops.
 void clickAt(const ClickTarget& target) {
     if (!target.window) {
         return;
     }
+    QWindow* activated = target.window;
+    QWindow* modal = nullptr;
+    if (QGuiApplicationPrivate::instance()->isWindowBlocked(activated, &modal) &&
+        modal != nullptr) {
+        activated = modal;
+    }
     QWindowSystemInterface::handleWindowActivated<QWindowSystemInterface::SynchronousDelivery>(
-        target.window, Qt::ActiveWindowFocusReason);
+        activated, Qt::ActiveWindowFocusReason);
     QTest::mouseClick(target.window, Qt::LeftButton, Qt::NoModifier, target.at);
 }
 

@@ -71,6 +71,29 @@ TEST(TestWindow, TheOpenMessageBoxBlocksTheWindow) {
     });
 }
 
+// Regression: a click on a window behind the box took the keyboard away from
+// the box, so Enter and Escape no longer answered it.
+TEST(TestWindow, AClickBehindTheMessageBoxLeavesItTheKeyboard) {
+    runScenario([](Driver& d) {
+        openTest(d);
+        d.click("Form3", "Command1");
+        ASSERT_TRUE(d.messageBox().has_value());
+        d.click("Form3", "Command3");  // Next, behind the box
+        EXPECT_EQ(d.focus().value_or(Focus{}).window, "MessageBox");
+        d.press(Key::Enter);
+        EXPECT_FALSE(d.messageBox().has_value()) << "Enter did not reach the box";
+        expectVerbAndAnswers(d, u"arise", u"", u"");
+        EXPECT_EQ(d.focus(), (Focus{"Form3", "Command1"}));
+
+        d.click("Form3", "Command2");
+        d.closeWindow("Form3");
+        d.click("Form3", "Command4");
+        d.press(Key::Escape);
+        EXPECT_FALSE(d.messageBox().has_value()) << "Escape did not reach the box";
+        EXPECT_EQ(windowsOnScreen(d), std::vector<std::string>{"Form3"});
+    });
+}
+
 TEST(TestWindow, AccessKeysWorkFromEitherBox) {
     runScenario([](Driver& d) {
         openTest(d);
