@@ -3,6 +3,7 @@
 #include <QtGui/private/qguiapplication_p.h>
 #include <qpa/qwindowsysteminterface.h>
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -154,6 +155,26 @@ void QtDriver::type(std::u16string_view text) {
             sendKey(stroke);
         });
     }
+}
+
+void QtDriver::enterText(std::u16string_view text) {
+    // What Qt's input-method plugins do with a commit (IBus, for one): one
+    // QInputMethodEvent to the focus object, if that object takes input
+    // methods at all; a read-only box or a button does not.
+    gui_.act([committed = toQString(text)] {
+        QObject* target = QGuiApplication::focusObject();
+        if (target == nullptr) {
+            return;
+        }
+        QInputMethodQueryEvent query(Qt::ImEnabled);
+        QCoreApplication::sendEvent(target, &query);
+        if (!query.value(Qt::ImEnabled).toBool()) {
+            return;
+        }
+        QInputMethodEvent commit;
+        commit.setCommitString(committed);
+        QCoreApplication::sendEvent(target, &commit);
+    });
 }
 
 void QtDriver::press(Key key) {

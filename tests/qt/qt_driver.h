@@ -25,6 +25,7 @@ public:
 
     void click(std::string_view window, std::string_view control) override;
     void type(std::u16string_view text) override;
+    void enterText(std::u16string_view text) override;
     void press(Key key) override;
     void pressAlt(char letter) override;
     void closeWindow(std::string_view window) override;

@@ -55,6 +55,10 @@ public:
     virtual void click(std::string_view window, std::string_view control) = 0;
     // Typed into whatever has the keyboard focus, one character at a time.
     virtual void type(std::u16string_view text) = 0;
+    // Enters text into whatever has the keyboard focus in one piece, as an
+    // input method commits what the learner composed: the quick way to
+    // enter a long text. A backend without such a path types it.
+    virtual void enterText(std::u16string_view text) { type(text); }
     virtual void press(Key key) = 0;
     // Alt with a letter, as for an access key.
     virtual void pressAlt(char letter) = 0;
