@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QFontMetricsF>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -69,13 +70,37 @@ void applyFontAndColour(QWidget& widget, const ControlLayout& control, QtFonts& 
     }
 }
 
+// A multi-line box. Qt lets an input method's text into a read-only box that
+// can be selected with the mouse (QWidgetTextControl accepts the commit, and
+// the box tells input methods it takes them); a read-only box here takes none.
+class TextArea final : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+    [[nodiscard]] QVariant inputMethodQuery(Qt::InputMethodQuery query) const override {
+        if (query == Qt::ImEnabled && isReadOnly()) {
+            return false;
+        }
+        return QPlainTextEdit::inputMethodQuery(query);
+    }
+
+protected:
+    void inputMethodEvent(QInputMethodEvent* event) override {
+        if (isReadOnly()) {
+            event->ignore();
+            return;
+        }
+        QPlainTextEdit::inputMethodEvent(event);
+    }
+};
+
 QWidget* createTextBox(const ControlLayout& control, QWidget* parent) {
     if (!control.textBox.multiLine) {
         auto* box = new QLineEdit(toQString(control.caption), parent);
         box->setReadOnly(control.textBox.readOnly);
         return box;
     }
-    auto* box = new QPlainTextEdit(parent);
+    auto* box = new TextArea(parent);
     box->setPlainText(toMultiLineText(control.caption));
     box->setReadOnly(control.textBox.readOnly);
     if (control.textBox.readOnly) {

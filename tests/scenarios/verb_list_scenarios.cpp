@@ -59,5 +59,19 @@ TEST(VerbList, ScrollsToItsLastLineAndOpensAtTheTopAgain) {
     });
 }
 
+// Regression: the read-only list took the text an input method committed
+// (as IBus does for a composed letter), though typed keys changed nothing.
+TEST(VerbList, TakesNoTextFromAnInputMethod) {
+    runScenario([](Driver& d) {
+        d.click("Form1", "Command1");
+        const auto before = d.text("Form2", "Text1");
+        d.enterText(u"stuck");
+        EXPECT_EQ(d.text("Form2", "Text1"), before) << "the list is reference text";
+        d.click("Form2", "Text1");
+        d.enterText(u"\u00e9");
+        EXPECT_EQ(d.text("Form2", "Text1"), before);
+    });
+}
+
 }  // namespace
 }  // namespace quillory::scenario
