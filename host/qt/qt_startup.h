@@ -1,0 +1,9 @@
+#pragma once
+
+namespace quillory {
+
+// What the Qt program settles for itself before the QApplication exists,
+// so that starting it leaves nothing behind on the learner's machine.
+void prepareQtStartup();
+
+}  // namespace quillory
