@@ -6,9 +6,10 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-private-dev libgl-dev fonts-dejavu-core
-    libgtest-dev libgmock-dev
-    xvfb xauth
+    libgtest-dev libgmock-dev librapidcheck-dev
+    xvfb xauth xdotool strace
     libbenchmark-dev libx11-dev libxdamage-dev binutils-mingw-w64-i686
+    clang libclang-rt-14-dev
 )
 
 missing=()
