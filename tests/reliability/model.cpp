@@ -8,7 +8,7 @@
 namespace quillory::reliability {
 namespace {
 
-// The windows as the specification's tables give them: the controls that
+// The windows as their layout tables give them: the controls that
 // take the focus, in tab order, with their access keys, and one label each
 // window may be clicked on.
 enum class Kind { Button, AnswerBox, ListBox };
@@ -179,8 +179,8 @@ bool Model::allows(const Action& action) const {
         if (!active_) {
             return false;
         }
-        // Enter on a focused button is left open by the specification (it
-        // speaks of Enter in a box); everywhere else it presses nothing.
+        // Enter on a focused button is left to the platform (only Enter
+        // in a box is settled); everywhere else it presses nothing.
         return action.key != KeyPress::Enter || focus_.at(indexOf(*active_)).empty() ||
                !focusedBox().empty();
     case Action::Kind::Alt: {
@@ -269,7 +269,7 @@ void Model::click(Form form, std::string_view control) {
     }
 }
 
-// The buttons' handlers, as the specification's Interfaces describe them.
+// The buttons' handlers, as the program's behaviour describes them.
 void Model::press(Form form, std::string_view button) {
     switch (form) {
     case Form::Form1:

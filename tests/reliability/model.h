@@ -8,10 +8,10 @@
 #include <vector>
 
 // A reference model of what the learner can see of the running program,
-// written from the specification and not from the windows' code: which
+// written from the program's described behaviour and not from the windows' code: which
 // windows are loaded, the test's shown verb and two answers, the keyboard
 // focus where it can be known, the open message box and the end of the run.
-// It knows the windows only as the specification's tables describe them,
+// It knows the windows only as their layout tables describe them,
 // and the verbs only as data (drill/verb_rows.h); it calls no handler, no
 // host and no toolkit.
 namespace quillory::reliability {
@@ -126,7 +126,7 @@ private:
     std::array<AnswerBox, 2> answers_;  // Form3's Text2 and Text3
 };
 
-// The messages of the specification.
+// The messages the program shows.
 inline constexpr std::u16string_view rightMessage = u"Well done, you got it right!";
 inline constexpr std::u16string_view wrongPastTenseMessage = u"Wrong, please try again";
 inline constexpr std::u16string_view wrongParticipleMessage = u"Wrong please try again";

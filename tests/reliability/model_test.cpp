@@ -1,4 +1,4 @@
-// The reference model against the specification's edge cases, so that the
+// The reference model against the program's known edge cases, so that the
 // oracle of the random-action test is itself checked.
 #include <gtest/gtest.h>
 
