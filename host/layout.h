@@ -49,6 +49,10 @@ struct ControlLayout {
     std::optional<Font> font{};      // the window's default font when absent
     std::optional<Colour> colour{};  // the default text colour when absent
     TextBoxStyle textBox{};
+    // What a screen reader calls the control where its caption does not say
+    // it: a text box is named after its heading. A label given a name shows
+    // a value, and is announced as "name: caption".
+    std::u16string_view accessibleName{};
 
     [[nodiscard]] bool takesFocus() const { return kind != ControlKind::Label; }
 };

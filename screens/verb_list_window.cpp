@@ -5,22 +5,25 @@
 #include "screens/verb_list_text.h"
 
 namespace quillory {
-
 namespace {
 
+constexpr std::u16string_view caption = u"Irregular verb list";
+
 // Text1 is 60 twips wider than the window, so the border cuts off its right
-// edge. It is read-only: the list is reference text. Its text is put in when
-// the window loads, so a run that never opens the list never builds it.
+// edge. It is read-only: the list is reference text, announced by the
+// window's caption. Its text is put in when the window loads, so a run that
+// never opens the list never builds it.
 // clang-format off
 constexpr std::array controls{
-    ControlLayout{"Text1", ControlKind::TextBox, u"", {0, 0, 9135, 6615}, 0, {}, {},
-                  TextBoxStyle{.multiLine = true, .verticalScrollBar = true, .readOnly = true}},
+    ControlLayout{.name = "Text1", .kind = ControlKind::TextBox, .caption = u"",
+                  .rect = {0, 0, 9135, 6615}, .tabIndex = 0,
+                  .textBox = {.multiLine = true, .verticalScrollBar = true, .readOnly = true},
+                  .accessibleName = caption},
     ControlLayout{"Command1", ControlKind::Button, u"Back to menu", {3360, 6720, 1935, 375}, 1},
 };
 // clang-format on
 
-constexpr WindowLayout form2Layout{
-    WindowId::Form2, u"Irregular verb list", Border::Fixed, 9075, 7230, controls};
+constexpr WindowLayout form2Layout{WindowId::Form2, caption, Border::Fixed, 9075, 7230, controls};
 
 }  // namespace
 

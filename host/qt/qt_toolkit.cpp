@@ -8,6 +8,7 @@
 #include <exception>
 
 #include "host/application.h"
+#include "host/qt/qt_accessibility.h"
 #include "host/qt/qt_text.h"
 
 namespace quillory {
@@ -77,6 +78,7 @@ void QtToolkit::setText(WindowId id, const ControlLayout& control, std::u16strin
     QWidget& w = widget(id, control);
     if (auto* label = qobject_cast<QLabel*>(&w)) {
         label->setText(toQString(text));
+        applyAccessibleName(*label, control);
     } else if (auto* line = qobject_cast<QLineEdit*>(&w)) {
         line->setText(toQString(text));
     } else if (auto* box = qobject_cast<QPlainTextEdit*>(&w)) {

@@ -4,6 +4,7 @@
 #include <array>
 #include <functional>
 
+#include "host/qt/qt_accessibility.h"
 #include "host/qt/qt_window.h"
 #include "host/toolkit.h"
 #include "host/window_host.h"
@@ -39,6 +40,7 @@ private:
     void dispatch(const std::function<void(WindowHost&)>& handle) const;
     QWidget& widget(WindowId id, const ControlLayout& control) const;
 
+    WindowRoleForScreenReaders windowRole_;
     WindowHost* host_ = nullptr;
     QtFonts fonts_;
     std::array<QPointer<QtWindow>, allWindows.size()> windows_;

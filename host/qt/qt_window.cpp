@@ -13,6 +13,7 @@
 #include <cmath>
 #include <vector>
 
+#include "host/qt/qt_accessibility.h"
 #include "host/qt/qt_text.h"
 #include "host/twips.h"
 
@@ -185,6 +186,7 @@ QWidget* QtWindow::createControl(const ControlLayout& control, QtFonts& fonts,
     widget->setObjectName(toQString(control.name));
     widget->setGeometry(toPixels(control.rect));
     applyFontAndColour(*widget, control, fonts);
+    applyAccessibleName(*widget, control);
     return widget;
 }
 

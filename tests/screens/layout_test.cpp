@@ -71,5 +71,54 @@ TEST(Layouts, TestWindowHasItsAccessKeys) {
     EXPECT_EQ(keys, u"panmb");
 }
 
+// What a screen reader calls the control: its own name, or else its caption
+// without the access-key mark.
+std::u16string spokenName(const ControlLayout& control) {
+    if (!control.accessibleName.empty()) {
+        return std::u16string(control.accessibleName);
+    }
+    std::u16string name(control.caption);
+    std::erase(name, u'&');
+    return name;
+}
+
+TEST(Layouts, EveryControlHasAnAccessibleName) {
+    const auto windows = makeWindows();
+    for (const auto id : allWindows) {
+        SCOPED_TRACE(std::string(nameOf(id)));
+        for (const auto& control : windows.at(indexOf(id))->layout().controls) {
+            SCOPED_TRACE(std::string(control.name));
+            EXPECT_FALSE(spokenName(control).empty());
+            if (control.kind == ControlKind::TextBox) {
+                // A box's text is what the learner typed or reads, not what it is.
+                EXPECT_FALSE(control.accessibleName.empty());
+            }
+            if (control.kind == ControlKind::Button) {
+                // A button says what it does; a second name would only disagree.
+                EXPECT_TRUE(control.accessibleName.empty());
+            }
+        }
+    }
+}
+
+TEST(Layouts, TestWindowAnnouncesItsBoxesAndVerbByTheirHeadings) {
+    const auto windows = makeWindows();
+    const auto& layout = windows.at(indexOf(WindowId::Form3))->layout();
+    const auto captionOf = [&](std::string_view heading) { return layout.find(heading)->caption; };
+    EXPECT_EQ(layout.find("Text2")->accessibleName, captionOf("Label3"));
+    EXPECT_EQ(layout.find("Text3")->accessibleName, captionOf("Label4"));
+    EXPECT_EQ(layout.find("Label1")->accessibleName, captionOf("Label2"));
+    EXPECT_EQ(captionOf("Label3"), u"Past Tense");
+    EXPECT_EQ(captionOf("Label4"), u"Past Participle");
+    EXPECT_EQ(captionOf("Label2"), u"Infinitive");
+}
+
+TEST(Layouts, VerbListBoxIsNamedAfterTheList) {
+    const auto windows = makeWindows();
+    const auto& layout = windows.at(indexOf(WindowId::Form2))->layout();
+    EXPECT_EQ(layout.find("Text1")->accessibleName, layout.caption);
+    EXPECT_EQ(layout.caption, u"Irregular verb list");
+}
+
 }  // namespace
 }  // namespace quillory
