@@ -9,6 +9,8 @@ int main(int /*argc*/, char* argv[]) {
     int qtArgc = 1;
     quillory::prepareQtStartup();
     QApplication application(qtArgc, argv);
+    // Ties the windows to the desktop entry, for the icon and the task bar.
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUILLORY_APP_ID));
     quillory::QtToolkit toolkit;
     quillory::WindowHost host(toolkit, quillory::makeWindows());
     toolkit.attach(host);

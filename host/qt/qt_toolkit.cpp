@@ -1,6 +1,8 @@
 #include "host/qt/qt_toolkit.h"
 
 #include <QApplication>
+#include <QDirIterator>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -12,7 +14,25 @@
 #include "host/qt/qt_text.h"
 
 namespace quillory {
-QtToolkit::QtToolkit() { QApplication::setQuitOnLastWindowClosed(false); }
+namespace {
+
+// The icon drawn for the desktop, in every size the build made of it.
+QIcon programIcon() {
+    QIcon icon;
+    QDirIterator sizes(QStringLiteral(":/icons"), {QStringLiteral("*.png")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (sizes.hasNext()) {
+        icon.addFile(sizes.next());
+    }
+    return icon;
+}
+
+}  // namespace
+
+QtToolkit::QtToolkit() {
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(programIcon());
+}
 
 QtToolkit::~QtToolkit() {
     for (auto& window : windows_) {
