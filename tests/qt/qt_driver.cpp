@@ -1,16 +1,23 @@
 #include "qt_driver.h"
 
 #include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformwindow.h>
 #include <qpa/qwindowsysteminterface.h>
 #include <QApplication>
+#include <QImage>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QWindow>
+#include <algorithm>
+#include <cmath>
+#include <span>
 
 #include "host/qt/qt_text.h"
 
@@ -107,6 +114,44 @@ void sendKey(const KeyStroke& stroke) {
     if (QWindow* target = QGuiApplication::focusWindow()) {
         QTest::sendKeyEvent(QTest::Click, target, stroke.key, stroke.text, stroke.modifiers);
     }
+}
+
+// The box the text's letters cover when drawn in room with the control's font
+// at the control's pixel density, free to run past room's edges; in the
+// control's logical pixels.
+QRect inkOf(const QWidget& control, const QRect& room, int flags, const QString& text) {
+    const int margin = room.width() + room.height();
+    const QRect canvasRoom = room.translated(margin - room.left(), margin - room.top());
+    const qreal ratio = control.devicePixelRatioF();
+    QImage canvas((room.size() + 2 * QSize(margin, margin)) * ratio, QImage::Format_Grayscale8);
+    canvas.setDevicePixelRatio(ratio);
+    canvas.setDotsPerMeterX(qRound(control.logicalDpiX() / 0.0254));
+    canvas.setDotsPerMeterY(qRound(control.logicalDpiY() / 0.0254));
+    canvas.fill(Qt::white);
+    QPainter painter(&canvas);
+    painter.setFont(control.font());
+    painter.setPen(Qt::black);
+    painter.drawText(canvasRoom, flags | Qt::TextDontClip, text);
+    painter.end();
+
+    QRect ink;  // in the canvas's pixels
+    for (int y = 0; y < canvas.height(); ++y) {
+        const std::span line(canvas.constScanLine(y), static_cast<std::size_t>(canvas.width()));
+        for (int x = 0; x < canvas.width(); ++x) {
+            if (line[static_cast<std::size_t>(x)] < 128) {
+                ink |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    if (ink.isEmpty()) {
+        return {};
+    }
+    // Back to logical pixels, taking in every one the letters touch.
+    const auto down = [ratio](int device) { return static_cast<int>(std::floor(device / ratio)); };
+    const auto up = [ratio](int device) { return static_cast<int>(std::ceil(device / ratio)); };
+    const QRect logical(QPoint(down(ink.left()), down(ink.top())),
+                        QPoint(up(ink.right() + 1) - 1, up(ink.bottom() + 1) - 1));
+    return logical.translated(room.topLeft() - canvasRoom.topLeft());
 }
 
 }  // namespace
@@ -269,6 +314,48 @@ void QtDriver::dismissMessageBox() {
 
 bool QtDriver::runEnded() {
     return gui_.ask([this] { return host_.runEnded(); });
+}
+
+double QtDriver::devicePixelRatio(std::string_view window) {
+    return gui_.ask([window] { return findWindow(window)->devicePixelRatio(); });
+}
+
+PixelRect QtDriver::nativeClientArea(std::string_view window) {
+    return gui_.ask(
+        [window] { return toPixelRect(findWindow(window)->windowHandle()->handle()->geometry()); });
+}
+
+QtDriver::CaptionRoom QtDriver::captionRoom(std::string_view window, std::string_view control) {
+    return gui_.ask([=] {
+        QWidget* widget = findControl(window, control);
+        if (const auto* label = qobject_cast<QLabel*>(widget)) {
+            const QRect room = label->contentsRect();
+            const int flags = static_cast<int>(label->alignment()) | Qt::TextWordWrap;
+            return CaptionRoom{toPixelRect(room),
+                               toPixelRect(inkOf(*label, room, flags, label->text()))};
+        }
+        if (auto* button = qobject_cast<QPushButton*>(widget)) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            const QRect room =
+                button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+            const int flags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
+            return CaptionRoom{toPixelRect(room),
+                               toPixelRect(inkOf(*button, room, flags, button->text()))};
+        }
+        throw std::runtime_error(std::string(control) + " has no caption");
+    });
+}
+
+std::vector<int> QtDriver::iconSizes(std::string_view window) {
+    return gui_.ask([window] {
+        std::vector<int> sizes;
+        for (const QSize size : findWindow(window)->windowIcon().availableSizes()) {
+            sizes.push_back(size.width());
+        }
+        std::ranges::sort(sizes);
+        return sizes;
+    });
 }
 
 }  // namespace quillory::scenario

@@ -40,6 +40,21 @@ public:
 
     bool runEnded() override;
 
+    // Only Qt's: how the window meets the screen.
+    [[nodiscard]] double devicePixelRatio(std::string_view window);
+    // The client area in the screen's own pixels, as the window system has it.
+    [[nodiscard]] PixelRect nativeClientArea(std::string_view window);
+    // Where a label's or button's caption may go, and the box its letters
+    // cover when drawn there as the control draws it but not cut off at the
+    // edges; the caption is clipped if they go further. Empty: no letters.
+    struct CaptionRoom {
+        PixelRect room;
+        PixelRect ink;
+    };
+    [[nodiscard]] CaptionRoom captionRoom(std::string_view window, std::string_view control);
+    // The pixel sizes of the window's icon.
+    [[nodiscard]] std::vector<int> iconSizes(std::string_view window);
+
 private:
     const WindowHost& host_;
     GuiThread gui_;

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Runs a command on a private Xvfb display. -displayfd lets the server pick a
+# free display itself; -noreset keeps it from resetting, and refusing new
+# clients for a moment, each time the last client leaves.
+set -euo pipefail
+runtime=$(mktemp -d)
+export XDG_RUNTIME_DIR="$runtime"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$runtime/display" 2>/dev/null &
+server=$!
+trap 'kill "$server" 2>/dev/null || true; rm -rf "$runtime"' EXIT
+for _ in $(seq 100); do
+    [ -s "$runtime/display" ] && break
+    sleep 0.1
+done
+[ -s "$runtime/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+DISPLAY=":$(cat "$runtime/display")" "$@"
