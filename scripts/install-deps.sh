@@ -5,11 +5,17 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-private-dev libgl-dev fonts-dejavu-core
+    qt6-base-dev qt6-base-private-dev libgl-dev fonts-dejavu-core fonts-liberation
     libgtest-dev libgmock-dev librapidcheck-dev
     xvfb xauth xdotool strace
     libbenchmark-dev libx11-dev libxdamage-dev binutils-mingw-w64-i686
     clang libclang-rt-14-dev
+    # the icon's PNG sizes, the Debian package and its dependencies
+    librsvg2-bin dpkg-dev file
+    # checks of the desktop entry and metadata, and of the installed program
+    desktop-file-utils appstream x11-utils
+    # the screen-reader test: the accessibility bus and its Python bindings
+    dbus-daemon at-spi2-core python3 python3-pyatspi python3-xlib
 )
 
 missing=()

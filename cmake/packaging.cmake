@@ -1,0 +1,27 @@
+# Packages made by CPack from the install rules: a Debian package for
+# Debian 12.
+set(CPACK_PACKAGE_NAME quillory)
+set(CPACK_PACKAGE_VENDOR Quillory)
+set(CPACK_PACKAGE_CONTACT "Quillory <quillory@quillory.example>")
+set(CPACK_PACKAGE_HOMEPAGE_URL https://www.quillory.example)
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "drill the English irregular verbs")
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "Quillory helps a learner of English master the irregular verbs. It lists"
+    "153 verbs with their past tense and past participle, and tests the learner"
+    "on each infinitive in turn, saying at once whether an answer is right."
+    "It can be used with the keyboard alone and with a screen reader.")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+# The libraries the program links come from dpkg-shlibdeps. Two needs do not
+# show in the binary: the display plugin Qt loads at run time, and Liberation
+# Sans, the stand-in with the widths the layouts were drawn for; with a wider
+# face the headings wrap and are cut off.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+
+include(CPack)

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Builds the Debian package in the release preset, installs it with apt as a
+# learner would, checks the menu entry and metadata it put in place, starts
+# the installed program on a virtual display and leaves it through Exit.
+# The package is removed again afterwards.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+cmake --preset release >/dev/null
+cmake --build --preset release --target quillory
+(cd build/release && rm -f quillory_*.deb)
+cpack --preset release
+deb=$(ls build/release/quillory_*.deb)
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+    sudo="sudo"
+fi
+echo "Installing $deb"
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "./$deb"
+trap 'DEBIAN_FRONTEND=noninteractive $sudo apt-get remove -y quillory >/dev/null' EXIT
+
+app_id=org.example.Quillory
+desktop-file-validate "/usr/share/applications/$app_id.desktop"
+appstreamcli validate --no-net --strict "/usr/share/metainfo/$app_id.metainfo.xml"
+xvfb-run -a -s "-noreset" tests/package/start_and_exit.sh /usr/bin/quillory
+echo "The package installs, starts and exits cleanly."
