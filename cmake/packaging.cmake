@@ -1,5 +1,5 @@
 # Packages made by CPack from the install rules: a Debian package for
-# Debian 12.
+# Debian 12, and a ZIP for Windows.
 set(CPACK_PACKAGE_NAME quillory)
 set(CPACK_PACKAGE_VENDOR Quillory)
 set(CPACK_PACKAGE_CONTACT "Quillory <quillory@quillory.example>")
@@ -11,17 +11,25 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     "on each infinitive in turn, saying at once whether an answer is right."
     "It can be used with the keyboard alone and with a screen reader.")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
-set(CPACK_STRIP_FILES ON)
 
-set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION education)
-# The libraries the program links come from dpkg-shlibdeps. Two needs do not
-# show in the binary: the display plugin Qt loads at run time, and Liberation
-# Sans, the stand-in with the widths the layouts were drawn for; with a wider
-# face the headings wrap and are cut off.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+if(WIN32)
+    # quillory.exe with its README.txt and LICENSE.txt in one folder; the
+    # program is linked stripped already.
+    set(CPACK_GENERATOR ZIP)
+    set(CPACK_PACKAGE_FILE_NAME quillory-${PROJECT_VERSION}-windows)
+    set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+else()
+    set(CPACK_GENERATOR DEB)
+    set(CPACK_STRIP_FILES ON)
+    set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+    set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+    set(CPACK_DEBIAN_PACKAGE_SECTION education)
+    # The libraries the program links come from dpkg-shlibdeps. Two needs do
+    # not show in the binary: the display plugin Qt loads at run time, and
+    # Liberation Sans, the stand-in with the widths the layouts were drawn
+    # for; with a wider face the headings wrap and are cut off.
+    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+endif()
 
 include(CPack)
