@@ -1,0 +1,14 @@
+#include <windows.h>
+
+#include "app/windows.h"
+#include "host/win32/win32_toolkit.h"
+
+// The program reads no command line.
+int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
+                    int /*show*/) {
+    quillory::win32::Win32Toolkit toolkit;
+    quillory::WindowHost host(toolkit, quillory::makeWindows());
+    toolkit.attach(host);
+    host.start(quillory::WindowId::Form1);
+    return quillory::win32::runMessageLoop();
+}

@@ -1,0 +1,21 @@
+# Cross-builds the 32-bit Windows program with Debian's MinGW-w64 compilers.
+# The posix-threads variant is used because std::thread, std::mutex and
+# std::future (the test harness needs them) are missing from the win32 one.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR i686)
+
+set(QUILLORY_MINGW_PREFIX i686-w64-mingw32)
+set(CMAKE_C_COMPILER ${QUILLORY_MINGW_PREFIX}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${QUILLORY_MINGW_PREFIX}-g++-posix)
+set(CMAKE_RC_COMPILER ${QUILLORY_MINGW_PREFIX}-windres)
+set(CMAKE_OBJDUMP ${QUILLORY_MINGW_PREFIX}-objdump CACHE FILEPATH "objdump for PE files")
+
+# Every program carries its C and C++ runtimes, so it needs no DLL that does
+# not ship with Windows.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+
+# Programs built here run on this machine through Wine.
+find_program(QUILLORY_WINE wine)
+if(QUILLORY_WINE)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${QUILLORY_WINE})
+endif()

@@ -1,0 +1,56 @@
+#include "host/win32/control_styles.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "host/twips.h"
+
+namespace quillory::win32 {
+
+NativeStyle windowStyle(Border border) {
+    // The windows hold controls, so Tab and access keys reach into them.
+    const DWORD exStyle = WS_EX_CONTROLPARENT;
+    if (border == Border::Fixed) {
+        return {nullptr, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, exStyle};
+    }
+    return {nullptr, WS_OVERLAPPEDWINDOW, exStyle};
+}
+
+NativeStyle controlStyle(const ControlLayout& control) {
+    const DWORD child = WS_CHILD | WS_VISIBLE;
+    switch (control.kind) {
+    case ControlKind::Label:
+        // Plain text that wraps at words; an "&" in it is just a character.
+        return {L"STATIC", child | SS_LEFT | SS_NOPREFIX, 0};
+    case ControlKind::Button:
+        // Never a default button: Enter in a text box presses nothing.
+        return {L"BUTTON", child | WS_TABSTOP | BS_PUSHBUTTON, 0};
+    case ControlKind::TextBox:
+        break;
+    }
+    const auto& box = control.textBox;
+    DWORD style = child | WS_TABSTOP | ES_LEFT;
+    if (box.multiLine) {
+        style |= ES_MULTILINE | ES_AUTOVSCROLL;
+        style |= box.verticalScrollBar ? WS_VSCROLL : 0;
+    } else {
+        style |= ES_AUTOHSCROLL;
+    }
+    style |= box.readOnly ? ES_READONLY : 0;
+    return {L"EDIT", style, WS_EX_CLIENTEDGE};
+}
+
+LOGFONTW layoutFont(const Font& font, UINT dpi) {
+    LOGFONTW logical{};
+    // A point is 20 twips, so a fractional size rounds once, at the pixel.
+    const int twips = static_cast<int>(std::lround(font.points * 20));
+    logical.lfHeight = -twipsToPixels(twips, static_cast<int>(dpi));
+    logical.lfWeight = font.weight;
+    logical.lfCharSet = DEFAULT_CHARSET;
+    logical.lfQuality = DEFAULT_QUALITY;
+    const std::size_t length = std::min(font.family.size(), std::size_t{LF_FACESIZE - 1});
+    std::copy_n(font.family.data(), length, logical.lfFaceName);
+    return logical;
+}
+
+}  // namespace quillory::win32

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <windows.h>
+
+#include "host/layout.h"
+
+// How the layout records map to native window classes and styles.
+namespace quillory::win32 {
+
+struct NativeStyle {
+    const wchar_t* className = nullptr;  // nullptr for the program's own top-level class
+    DWORD style = 0;
+    DWORD exStyle = 0;
+};
+
+[[nodiscard]] NativeStyle windowStyle(Border border);
+[[nodiscard]] NativeStyle controlStyle(const ControlLayout& control);
+
+// A layout font at a DPI; points may be fractional.
+[[nodiscard]] LOGFONTW layoutFont(const Font& font, UINT dpi);
+
+[[nodiscard]] inline COLORREF colorRef(const Colour& colour) {
+    return RGB(colour.red, colour.green, colour.blue);
+}
+
+}  // namespace quillory::win32

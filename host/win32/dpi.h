@@ -1,0 +1,19 @@
+#pragma once
+
+#include <windows.h>
+
+// Pixel sizes for the DPI a window is shown at. The per-monitor functions
+// are looked up at run time, so the program still starts on Windows that
+// lacks them and falls back to the system DPI there.
+namespace quillory::win32 {
+
+[[nodiscard]] UINT systemDpi();
+[[nodiscard]] UINT dpiOf(HWND window);
+
+// The outer size of a window whose client area is width by height pixels.
+[[nodiscard]] SIZE frameSize(int width, int height, DWORD style, DWORD exStyle, UINT dpi);
+
+// The system's message font, sized for dpi.
+[[nodiscard]] LOGFONTW messageFont(UINT dpi);
+
+}  // namespace quillory::win32

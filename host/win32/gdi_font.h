@@ -1,0 +1,34 @@
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+namespace quillory::win32 {
+
+// Owns an HFONT and deletes it; controls using it must be given another
+// font or be destroyed first.
+class GdiFont {
+public:
+    GdiFont() = default;
+    explicit GdiFont(const LOGFONTW& font) : handle_(CreateFontIndirectW(&font)) {}
+    GdiFont(GdiFont&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+    GdiFont& operator=(GdiFont&& other) noexcept {
+        std::swap(handle_, other.handle_);
+        return *this;
+    }
+    GdiFont(const GdiFont&) = delete;
+    GdiFont& operator=(const GdiFont&) = delete;
+    ~GdiFont() {
+        if (handle_ != nullptr) {
+            DeleteObject(handle_);
+        }
+    }
+
+    [[nodiscard]] HFONT handle() const { return handle_; }
+
+private:
+    HFONT handle_ = nullptr;
+};
+
+}  // namespace quillory::win32

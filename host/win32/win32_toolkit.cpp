@@ -1,0 +1,157 @@
+#include "host/win32/win32_toolkit.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <exception>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "host/application.h"
+#include "host/win32/wide_text.h"
+
+namespace quillory::win32 {
+namespace {
+
+// Stops the program after an operation failed: the learner sees why.
+[[noreturn]] void stopProgram(const std::exception& error) {
+    const std::u16string text = u"Quillory has stopped: " + fromUtf8(error.what());
+    const std::u16string title(applicationTitle);
+    MessageBoxW(nullptr, wide(text), wide(title), MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    ExitProcess(EXIT_FAILURE);
+}
+
+}  // namespace
+
+Win32Toolkit::Win32Toolkit() {
+    // Loads version 6 of the common controls, which the manifest asks for.
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+}
+
+Win32Toolkit::~Win32Toolkit() = default;
+
+void Win32Toolkit::build(const WindowLayout& layout) {
+    const WindowId id = layout.id;
+    auto onButton = [this, id](std::string_view button) {
+        dispatch([id, button](WindowHost& host) { host.click(id, button); });
+    };
+    auto onClose = [this, id] { dispatch([id](WindowHost& host) { host.closeBox(id); }); };
+    windows_.at(indexOf(id)) = std::make_unique<Win32Window>(layout, onButton, onClose);
+}
+
+void Win32Toolkit::present(WindowId id) {
+    const Win32Window& shown = loaded(id);
+    ShowWindow(shown.handle(), SW_SHOW);
+    activate(id);
+    if (HWND first = shown.firstFocusable()) {
+        SetFocus(first);
+    }
+}
+
+void Win32Toolkit::activate(WindowId id) {
+    HWND window = loaded(id).handle();
+    SetForegroundWindow(window);
+    SetActiveWindow(window);
+}
+
+void Win32Toolkit::destroy(WindowId id) {
+    // The window may be inside one of its own buttons' click handlers; it
+    // uses nothing of itself once the handler returns.
+    windows_.at(indexOf(id)).reset();
+}
+
+std::u16string Win32Toolkit::text(WindowId id, const ControlLayout& control) {
+    return windowText(controlOf(id, control));
+}
+
+void Win32Toolkit::setText(WindowId id, const ControlLayout& control, std::u16string_view text) {
+    setWindowText(controlOf(id, control), text);
+}
+
+void Win32Toolkit::messageBox(std::u16string_view text) {
+    // The box is modal for every window of the program: MessageBoxW disables
+    // its owner, the active window, and the others are disabled here.
+    HWND owner = nullptr;
+    std::vector<HWND> loadedWindows;
+    for (const auto& window : windows_) {
+        if (window) {
+            loadedWindows.push_back(window->handle());
+        }
+    }
+    if (!loadedWindows.empty()) {
+        const auto active = std::ranges::find(loadedWindows, GetActiveWindow());
+        owner = active != loadedWindows.end() ? *active : loadedWindows.front();
+    }
+    std::vector<HWND> disabled;
+    for (HWND window : loadedWindows) {
+        if (window != owner && IsWindowEnabled(window) != FALSE) {
+            EnableWindow(window, FALSE);
+            disabled.push_back(window);
+        }
+    }
+    const std::u16string body(text);
+    const std::u16string title(applicationTitle);
+    // With no window left, the box still blocks the whole thread.
+    const auto modality = static_cast<UINT>(owner != nullptr ? MB_APPLMODAL : MB_TASKMODAL);
+    MessageBoxW(owner, wide(body), wide(title), MB_OK | modality);
+    for (HWND window : disabled) {
+        if (IsWindow(window) != FALSE) {
+            EnableWindow(window, TRUE);
+        }
+    }
+}
+
+void Win32Toolkit::endRun() { PostQuitMessage(0); }
+
+void Win32Toolkit::dispatch(const std::function<void(WindowHost&)>& handle) const {
+    if (host_ == nullptr) {
+        stopProgram(std::logic_error("no host is attached"));
+    }
+    try {
+        handle(*host_);
+    } catch (const std::exception& error) {
+        stopProgram(error);
+    }
+}
+
+Win32Window& Win32Toolkit::loaded(WindowId id) const {
+    Win32Window* window = windows_.at(indexOf(id)).get();
+    if (window == nullptr) {
+        throw std::logic_error(std::string(nameOf(id)) + " is not built");
+    }
+    return *window;
+}
+
+HWND Win32Toolkit::controlOf(WindowId id, const ControlLayout& control) const {
+    HWND found = loaded(id).control(control.name);
+    if (found == nullptr) {
+        throw std::logic_error(std::string(nameOf(id)) + " has no control " +
+                               std::string(control.name));
+    }
+    return found;
+}
+
+int runMessageLoop() {
+    MSG message{};
+    while (true) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got == 0) {
+            return static_cast<int>(message.wParam);
+        }
+        if (got == -1) {
+            return EXIT_FAILURE;
+        }
+        HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+        if (root != nullptr && Win32Window::isProgramWindow(root) &&
+            IsDialogMessageW(root, &message) != FALSE) {
+            continue;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+}  // namespace quillory::win32

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "host/toolkit.h"
+#include "host/win32/win32_window.h"
+#include "host/window_host.h"
+
+namespace quillory::win32 {
+
+// The host's native side on the Windows API. Windows must not end the
+// program by itself when the last window closes: WindowHost decides that.
+class Win32Toolkit final : public Toolkit {
+public:
+    Win32Toolkit();
+    ~Win32Toolkit() override;
+    Win32Toolkit(const Win32Toolkit&) = delete;
+    Win32Toolkit& operator=(const Win32Toolkit&) = delete;
+
+    // Where the learner's clicks and close-box presses go.
+    void attach(WindowHost& host) { host_ = &host; }
+
+    // The loaded window, or nullptr.
+    [[nodiscard]] const Win32Window* window(WindowId id) const {
+        return windows_.at(indexOf(id)).get();
+    }
+
+    void build(const WindowLayout& layout) override;
+    void present(WindowId id) override;
+    void activate(WindowId id) override;
+    void destroy(WindowId id) override;
+    [[nodiscard]] std::u16string text(WindowId id, const ControlLayout& control) override;
+    void setText(WindowId id, const ControlLayout& control, std::u16string_view text) override;
+    void messageBox(std::u16string_view text) override;
+    void endRun() override;
+
+private:
+    // Runs an event's handler; a failing window operation stops the program.
+    void dispatch(const std::function<void(WindowHost&)>& handle) const;
+    [[nodiscard]] Win32Window& loaded(WindowId id) const;
+    [[nodiscard]] HWND controlOf(WindowId id, const ControlLayout& control) const;
+
+    WindowHost* host_ = nullptr;
+    std::array<std::unique_ptr<Win32Window>, allWindows.size()> windows_;
+};
+
+// Runs the program's message loop until the run ends; returns its exit code.
+// Tab and access keys work in every window of the program.
+int runMessageLoop();
+
+}  // namespace quillory::win32

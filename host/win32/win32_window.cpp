@@ -1,0 +1,252 @@
+#include "host/win32/win32_window.h"
+
+#include <algorithm>
+#include <cwchar>
+#include <numeric>
+#include <stdexcept>
+#include <string>
+
+#include "host/twips.h"
+#include "host/win32/control_styles.h"
+#include "host/win32/dpi.h"
+#include "host/win32/resource_ids.h"
+#include "host/win32/wide_text.h"
+
+namespace quillory::win32 {
+namespace {
+
+constexpr wchar_t windowClassName[] = L"QuilloryWindow";
+// Control numbers start above IDOK and IDCANCEL, which Enter and Escape send.
+constexpr int firstControlId = 100;
+
+HINSTANCE instance() { return GetModuleHandleW(nullptr); }
+
+HICON programIcon(int size) {
+    return static_cast<HICON>(LoadImageW(instance(), MAKEINTRESOURCEW(QUILLORY_ICON), IMAGE_ICON,
+                                         size, size, LR_DEFAULTCOLOR | LR_SHARED));
+}
+
+}  // namespace
+
+Win32Window::Win32Window(const WindowLayout& layout, ButtonHandler onButton, CloseHandler onClose)
+    : layout_(layout),
+      onButton_(std::move(onButton)),
+      onClose_(std::move(onClose)),
+      controls_(layout.controls.size(), nullptr),
+      layoutFonts_(layout.controls.size()) {
+    static const ATOM registered = [] {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof(windowClass);
+        windowClass.lpfnWndProc = &Win32Window::procedure;
+        windowClass.hInstance = instance();
+        windowClass.hIcon = programIcon(GetSystemMetrics(SM_CXICON));
+        windowClass.hIconSm = programIcon(GetSystemMetrics(SM_CXSMICON));
+        windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+        windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+        windowClass.lpszClassName = windowClassName;
+        return RegisterClassExW(&windowClass);
+    }();
+    const auto native = windowStyle(layout.border);
+    const std::u16string caption(layout.caption);
+    CreateWindowExW(native.exStyle, MAKEINTATOM(registered), wide(caption), native.style,
+                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                    instance(), this);
+    if (handle_ == nullptr) {
+        throw std::runtime_error("cannot create the window " + std::string(nameOf(layout.id)));
+    }
+    try {
+        createControls();
+        applyDpi(dpiOf(handle_));
+    } catch (...) {
+        DestroyWindow(handle_);
+        throw;
+    }
+}
+
+Win32Window::~Win32Window() {
+    if (handle_ != nullptr) {
+        DestroyWindow(handle_);
+    }
+}
+
+HWND Win32Window::control(std::string_view name) const {
+    const ControlLayout* found = layout_.find(name);
+    return found == nullptr ? nullptr : controls_.at(static_cast<std::size_t>(found - layout_.controls.data()));
+}
+
+const ControlLayout* Win32Window::layoutOf(HWND control) const {
+    const int index = GetDlgCtrlID(control) - firstControlId;
+    if (index < 0 || static_cast<std::size_t>(index) >= controls_.size() ||
+        controls_[static_cast<std::size_t>(index)] != control) {
+        return nullptr;
+    }
+    return &layout_.controls[static_cast<std::size_t>(index)];
+}
+
+bool Win32Window::isProgramWindow(HWND window) {
+    wchar_t name[std::size(windowClassName) + 1]{};
+    return GetClassNameW(window, name, static_cast<int>(std::size(name))) != 0 &&
+           std::wcscmp(name, windowClassName) == 0;
+}
+
+void Win32Window::createControls() {
+    // Controls are created in tab order, which is the order Tab follows.
+    std::vector<std::size_t> inTabOrder(layout_.controls.size());
+    std::iota(inTabOrder.begin(), inTabOrder.end(), std::size_t{0});
+    std::ranges::stable_sort(inTabOrder, {},
+                             [this](std::size_t i) { return layout_.controls[i].tabIndex; });
+    for (const std::size_t index : inTabOrder) {
+        const ControlLayout& control = layout_.controls[index];
+        const auto native = controlStyle(control);
+        const std::u16string caption(control.caption);
+        const auto id = static_cast<INT_PTR>(firstControlId + static_cast<int>(index));
+        HWND created = CreateWindowExW(native.exStyle, native.className, wide(caption), native.style,
+                                       0, 0, 0, 0, handle_, reinterpret_cast<HMENU>(id), instance(),
+                                       nullptr);
+        if (created == nullptr) {
+            throw std::runtime_error("cannot create the control " + std::string(control.name));
+        }
+        controls_[index] = created;
+        if (control.takesFocus() && firstFocusable_ == nullptr) {
+            firstFocusable_ = created;
+        }
+    }
+}
+
+void Win32Window::applyDpi(UINT dpi) {
+    dpi_ = dpi;
+    const auto pixels = [dpi](int twips) { return twipsToPixels(twips, static_cast<int>(dpi)); };
+    GdiFont messageFont(win32::messageFont(dpi));
+    std::vector<GdiFont> layoutFonts;
+    for (const auto& control : layout_.controls) {
+        layoutFonts.push_back(control.font ? GdiFont(layoutFont(*control.font, dpi)) : GdiFont());
+    }
+    const auto native = windowStyle(layout_.border);
+    const SIZE frame = frameSize(pixels(layout_.clientWidth), pixels(layout_.clientHeight),
+                                 native.style, native.exStyle, dpi);
+    SetWindowPos(handle_, nullptr, 0, 0, frame.cx, frame.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        const Rect& rect = layout_.controls[i].rect;
+        SetWindowPos(controls_[i], nullptr, pixels(rect.left), pixels(rect.top), pixels(rect.width),
+                     pixels(rect.height), SWP_NOZORDER | SWP_NOACTIVATE);
+        const HFONT font = layoutFonts[i].handle() != nullptr ? layoutFonts[i].handle()
+                                                                : messageFont.handle();
+        SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    }
+    // The controls now use the new fonts, so the old ones may go.
+    messageFont_ = std::move(messageFont);
+    layoutFonts_ = std::move(layoutFonts);
+}
+
+LRESULT CALLBACK Win32Window::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* creating = static_cast<Win32Window*>(
+            reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
+        creating->handle_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creating));
+    }
+    auto* self = reinterpret_cast<Win32Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        self->handle_ = nullptr;
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return self->handle(message, wParam, lParam);
+}
+
+LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        return onCommand(wParam, lParam);
+    case WM_CLOSE: {
+        // The host decides; the window may be gone when the handler returns.
+        const CloseHandler close = onClose_;
+        close();
+        return 0;
+    }
+    case WM_ACTIVATE:
+        if (HIWORD(wParam) == 0) {  // not minimized
+            onActivate(LOWORD(wParam) != WA_INACTIVE);
+        }
+        return 0;
+    case WM_CTLCOLORSTATIC:
+        return onStaticColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_DPICHANGED:
+        onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    case WM_NEXTDLGCTL:
+        // A multi-line box passes Tab on this way, as it would in a dialog.
+        if (LOWORD(lParam) == FALSE) {
+            moveFocus(wParam != 0);
+        }
+        return 0;
+    default:
+        return DefWindowProcW(handle_, message, wParam, lParam);
+    }
+}
+
+LRESULT Win32Window::onCommand(WPARAM wParam, LPARAM lParam) {
+    // Enter and Escape send IDOK and IDCANCEL with no control behind them.
+    const ControlLayout* control = layoutOf(reinterpret_cast<HWND>(lParam));
+    if (HIWORD(wParam) != BN_CLICKED || control == nullptr || control->kind != ControlKind::Button) {
+        return 0;
+    }
+    // The handler may destroy this window: nothing of it is used afterwards.
+    const ButtonHandler handler = onButton_;
+    handler(control->name);
+    return 0;
+}
+
+void Win32Window::onActivate(bool active) {
+    if (!active) {
+        HWND focused = GetFocus();
+        if (focused != nullptr && IsChild(handle_, focused)) {
+            lastFocus_ = focused;
+        }
+        return;
+    }
+    HWND target = lastFocus_ != nullptr ? lastFocus_ : firstFocusable_;
+    SetFocus(target != nullptr ? target : handle_);
+}
+
+LRESULT Win32Window::onStaticColour(HDC dc, HWND control) {
+    const ControlLayout* found = layoutOf(control);
+    if (found != nullptr && found->colour) {
+        SetTextColor(dc, colorRef(*found->colour));
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    }
+    if (found != nullptr && found->kind == ControlKind::TextBox) {
+        // A read-only box keeps the look of a text box, as on the other backends.
+        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+        SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+    }
+    return DefWindowProcW(handle_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                          reinterpret_cast<LPARAM>(control));
+}
+
+void Win32Window::onDpiChanged(UINT dpi, const RECT& suggested) {
+    // The suggested place keeps the window under the pointer; the size comes
+    // from the layout, so the client area stays exact.
+    SetWindowPos(handle_, nullptr, suggested.left, suggested.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    applyDpi(dpi);
+}
+
+void Win32Window::moveFocus(bool backwards) {
+    HWND next = GetNextDlgTabItem(handle_, GetFocus(), backwards ? TRUE : FALSE);
+    if (next == nullptr) {
+        return;
+    }
+    if ((SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) != 0) {
+        SendMessageW(next, EM_SETSEL, 0, -1);  // as Tab does in a dialog
+    }
+    SetFocus(next);
+}
+
+}  // namespace quillory::win32

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string_view>
+#include <vector>
+
+#include "host/layout.h"
+#include "host/twips.h"
+#include "host/win32/gdi_font.h"
+
+namespace quillory::win32 {
+
+// A top-level window built from a layout, with its controls. Its close box
+// asks the host to unload it instead of destroying it, so the unload handler
+// runs; the native window goes when this object does.
+class Win32Window {
+public:
+    using ButtonHandler = std::function<void(std::string_view button)>;
+    using CloseHandler = std::function<void()>;
+
+    Win32Window(const WindowLayout& layout, ButtonHandler onButton, CloseHandler onClose);
+    ~Win32Window();
+    Win32Window(const Win32Window&) = delete;
+    Win32Window& operator=(const Win32Window&) = delete;
+
+    [[nodiscard]] HWND handle() const { return handle_; }
+    [[nodiscard]] const WindowLayout& layout() const { return layout_; }
+    // The control called name, or nullptr.
+    [[nodiscard]] HWND control(std::string_view name) const;
+    // The layout record of one of this window's controls, or nullptr.
+    [[nodiscard]] const ControlLayout* layoutOf(HWND control) const;
+    // The focusable control with the lowest tab index, or nullptr.
+    [[nodiscard]] HWND firstFocusable() const { return firstFocusable_; }
+    [[nodiscard]] UINT dpi() const { return dpi_; }
+
+    // Whether window is a top-level window of the program.
+    [[nodiscard]] static bool isProgramWindow(HWND window);
+
+private:
+    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT onCommand(WPARAM wParam, LPARAM lParam);
+    void onActivate(bool active);
+    LRESULT onStaticColour(HDC dc, HWND control);
+    void onDpiChanged(UINT dpi, const RECT& suggested);
+    void moveFocus(bool backwards);
+
+    void createControls();
+    // Sizes the window, places the controls and sets their fonts for dpi.
+    void applyDpi(UINT dpi);
+
+    const WindowLayout& layout_;
+    ButtonHandler onButton_;
+    CloseHandler onClose_;
+    HWND handle_ = nullptr;
+    std::vector<HWND> controls_;  // in layout order
+    HWND firstFocusable_ = nullptr;
+    HWND lastFocus_ = nullptr;  // restored when the window is activated again
+    UINT dpi_ = standardDpi;
+    GdiFont messageFont_;
+    std::vector<GdiFont> layoutFonts_;  // in layout order; empty where the layout has none
+};
+
+}  // namespace quillory::win32
