@@ -1,6 +1,5 @@
 #include "win32/win32_driver.h"
 
-#include <algorithm>
 #include <cctype>
 #include <stdexcept>
 #include <string>
@@ -32,6 +31,16 @@ HWND requireMessageBox() {
         throw std::logic_error("no message box is open");
     }
     return box;
+}
+
+// The number of the CR LF-ended line holding the character at index.
+int lineOfCharacter(std::u16string_view text, std::size_t index) {
+    int line = 0;
+    for (auto end = text.find(u"\r\n"); end != std::u16string_view::npos && end < index;
+         end = text.find(u"\r\n", end + 2)) {
+        ++line;
+    }
+    return line;
 }
 
 input::Stroke strokeFor(Key key) {
@@ -150,18 +159,24 @@ std::u16string Win32Driver::text(std::string_view window, std::string_view contr
     return gui_.ask([&] { return win32::windowText(controlHandle(window, control)); });
 }
 
-ScrollBar Win32Driver::verticalScrollBar(std::string_view window, std::string_view control) {
+VisibleLines Win32Driver::visibleLines(std::string_view window, std::string_view control) {
     return gui_.ask([&] {
-        SCROLLINFO info{};
-        info.cbSize = sizeof(info);
-        info.fMask = SIF_ALL;
-        if (GetScrollInfo(controlHandle(window, control), SB_VERT, &info) == FALSE) {
-            throw std::logic_error(std::string(control) + " has no vertical scroll bar");
+        HWND box = controlHandle(window, control);
+        if ((GetWindowLongW(box, GWL_STYLE) & ES_MULTILINE) == 0) {
+            throw std::logic_error(std::string(control) + " is not a multi-line box");
         }
-        // The last position shows the last page: the range less a page.
-        const int page = info.nPage > 0 ? static_cast<int>(info.nPage) : 1;
-        const int maximum = std::max(info.nMin, info.nMax - page + 1);
-        return ScrollBar{info.nPos, maximum};
+        RECT client{};
+        GetClientRect(box, &client);
+        // The box counts wrapped rows; the text's lines end with CR LF.
+        const auto topRow = SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0);
+        const auto bottomRow =
+            HIWORD(SendMessageW(box, EM_CHARFROMPOS, 0, MAKELPARAM(0, client.bottom - 1)));
+        const std::u16string shown = win32::windowText(box);
+        const auto lineAt = [&](LRESULT row) {
+            const auto at = static_cast<std::size_t>(SendMessageW(box, EM_LINEINDEX, static_cast<WPARAM>(row), 0));
+            return lineOfCharacter(shown, at);
+        };
+        return VisibleLines{lineAt(topRow), lineAt(bottomRow)};
     });
 }
 

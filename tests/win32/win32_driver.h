@@ -33,7 +33,7 @@ public:
 
     std::optional<Focus> focus() override;
     std::u16string text(std::string_view window, std::string_view control) override;
-    ScrollBar verticalScrollBar(std::string_view window, std::string_view control) override;
+    VisibleLines visibleLines(std::string_view window, std::string_view control) override;
 
     std::optional<std::u16string> messageBox() override;
     std::u16string messageBoxTitle() override;
