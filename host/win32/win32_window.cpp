@@ -121,11 +121,7 @@ void Win32Window::applyDpi(UINT dpi) {
     for (const auto& control : layout_.controls) {
         layoutFonts.push_back(control.font ? GdiFont(layoutFont(*control.font, dpi)) : GdiFont());
     }
-    const auto native = windowStyle(layout_.border);
-    const SIZE frame = frameSize(pixels(layout_.clientWidth), pixels(layout_.clientHeight),
-                                 native.style, native.exStyle, dpi);
-    SetWindowPos(handle_, nullptr, 0, 0, frame.cx, frame.cy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    sizeClientArea(pixels(layout_.clientWidth), pixels(layout_.clientHeight));
     for (std::size_t i = 0; i < controls_.size(); ++i) {
         const Rect& rect = layout_.controls[i].rect;
         SetWindowPos(controls_[i], nullptr, pixels(rect.left), pixels(rect.top), pixels(rect.width),
@@ -137,6 +133,22 @@ void Win32Window::applyDpi(UINT dpi) {
     // The controls now use the new fonts, so the old ones may go.
     messageFont_ = std::move(messageFont);
     layoutFonts_ = std::move(layoutFonts);
+}
+
+void Win32Window::sizeClientArea(int width, int height) {
+    const auto native = windowStyle(layout_.border);
+    const SIZE frame = frameSize(width, height, native.style, native.exStyle, dpi_);
+    const UINT flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
+    SetWindowPos(handle_, nullptr, 0, 0, frame.cx, frame.cy, flags);
+    // The frame drawn may differ from the one computed for the DPI (a
+    // caption that wraps, a system that scales frames its own way): make
+    // up the difference so the client area is exact.
+    RECT client{};
+    GetClientRect(handle_, &client);
+    if (client.right != width || client.bottom != height) {
+        SetWindowPos(handle_, nullptr, 0, 0, frame.cx + width - client.right,
+                     frame.cy + height - client.bottom, flags);
+    }
 }
 
 LRESULT CALLBACK Win32Window::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -50,6 +50,7 @@ private:
     void createControls();
     // Sizes the window, places the controls and sets their fonts for dpi.
     void applyDpi(UINT dpi);
+    void sizeClientArea(int width, int height);
 
     const WindowLayout& layout_;
     ButtonHandler onButton_;
