@@ -23,10 +23,10 @@ NativeStyle controlStyle(const ControlLayout& control) {
         // Plain text that wraps at words; an "&" in it is just a character.
         return {L"STATIC", child | SS_LEFT | SS_NOPREFIX, 0};
     case ControlKind::Button:
-        // Never a default button: Enter in a text box presses nothing.
-        return {L"BUTTON", child | WS_TABSTOP | BS_PUSHBUTTON, 0};
-    case ControlKind::TextBox:
-        break;
+        // Never a default button: Enter in a text box presses nothing. A
+        // caption too long for one line wraps, as the layouts expect.
+        return {L"BUTTON", child | WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE, 0};
+    case ControlKind::TextBox: break;
     }
     const auto& box = control.textBox;
     DWORD style = child | WS_TABSTOP | ES_LEFT;

@@ -71,7 +71,9 @@ Win32Window::~Win32Window() {
 
 HWND Win32Window::control(std::string_view name) const {
     const ControlLayout* found = layout_.find(name);
-    return found == nullptr ? nullptr : controls_.at(static_cast<std::size_t>(found - layout_.controls.data()));
+    return found == nullptr
+               ? nullptr
+               : controls_.at(static_cast<std::size_t>(found - layout_.controls.data()));
 }
 
 const ControlLayout* Win32Window::layoutOf(HWND control) const {
@@ -100,9 +102,9 @@ void Win32Window::createControls() {
         const auto native = controlStyle(control);
         const std::u16string caption(control.caption);
         const auto id = static_cast<INT_PTR>(firstControlId + static_cast<int>(index));
-        HWND created = CreateWindowExW(native.exStyle, native.className, wide(caption), native.style,
-                                       0, 0, 0, 0, handle_, reinterpret_cast<HMENU>(id), instance(),
-                                       nullptr);
+        HWND created =
+            CreateWindowExW(native.exStyle, native.className, wide(caption), native.style, 0, 0, 0,
+                            0, handle_, reinterpret_cast<HMENU>(id), instance(), nullptr);
         if (created == nullptr) {
             throw std::runtime_error("cannot create the control " + std::string(control.name));
         }
@@ -126,8 +128,8 @@ void Win32Window::applyDpi(UINT dpi) {
         const Rect& rect = layout_.controls[i].rect;
         SetWindowPos(controls_[i], nullptr, pixels(rect.left), pixels(rect.top), pixels(rect.width),
                      pixels(rect.height), SWP_NOZORDER | SWP_NOACTIVATE);
-        const HFONT font = layoutFonts[i].handle() != nullptr ? layoutFonts[i].handle()
-                                                                : messageFont.handle();
+        const HFONT font =
+            layoutFonts[i].handle() != nullptr ? layoutFonts[i].handle() : messageFont.handle();
         SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     }
     // The controls now use the new fonts, so the old ones may go.
@@ -172,8 +174,7 @@ LRESULT CALLBACK Win32Window::procedure(HWND window, UINT message, WPARAM wParam
 
 LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_COMMAND:
-        return onCommand(wParam, lParam);
+    case WM_COMMAND: return onCommand(wParam, lParam);
     case WM_CLOSE: {
         // The host decides; the window may be gone when the handler returns.
         const CloseHandler close = onClose_;
@@ -196,15 +197,15 @@ LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             moveFocus(wParam != 0);
         }
         return 0;
-    default:
-        return DefWindowProcW(handle_, message, wParam, lParam);
+    default: return DefWindowProcW(handle_, message, wParam, lParam);
     }
 }
 
 LRESULT Win32Window::onCommand(WPARAM wParam, LPARAM lParam) {
     // Enter and Escape send IDOK and IDCANCEL with no control behind them.
     const ControlLayout* control = layoutOf(reinterpret_cast<HWND>(lParam));
-    if (HIWORD(wParam) != BN_CLICKED || control == nullptr || control->kind != ControlKind::Button) {
+    if (HIWORD(wParam) != BN_CLICKED || control == nullptr ||
+        control->kind != ControlKind::Button) {
         return 0;
     }
     // The handler may destroy this window: nothing of it is used afterwards.

@@ -9,9 +9,7 @@ constexpr wchar_t className[] = L"QuilloryScenarioWork";
 constexpr UINT runWork = WM_APP + 1;
 
 // Input messages and work posted before now but not yet handled.
-bool queueBusy() {
-    return HIWORD(GetQueueStatus(QS_POSTMESSAGE | QS_SENDMESSAGE | QS_INPUT)) != 0;
-}
+bool queueBusy() { return HIWORD(GetQueueStatus(QS_POSTMESSAGE | QS_SENDMESSAGE | QS_INPUT)) != 0; }
 
 }  // namespace
 
@@ -26,8 +24,8 @@ GuiThread::GuiThread() {
     }();
     // Message-only: never shown, never enumerated with the program's windows,
     // yet its posted messages are dispatched by every loop, modal ones too.
-    window_ = CreateWindowExW(0, MAKEINTATOM(registered), L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
-                              nullptr, GetModuleHandleW(nullptr), nullptr);
+    window_ = CreateWindowExW(0, MAKEINTATOM(registered), L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
     if (window_ == nullptr) {
         throw std::runtime_error("cannot create the scenario's message window");
     }

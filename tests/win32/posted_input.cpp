@@ -69,8 +69,9 @@ void click(HWND target) {
     }
     HWND topLevel = GetAncestor(target, GA_ROOT);
     if (GetActiveWindow() != topLevel) {
-        const LRESULT how = SendMessageW(target, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(topLevel),
-                                         MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
+        const LRESULT how =
+            SendMessageW(target, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(topLevel),
+                         MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
         if (how == MA_ACTIVATE || how == MA_ACTIVATEANDEAT) {
             SetForegroundWindow(topLevel);
             SetActiveWindow(topLevel);
@@ -78,7 +79,8 @@ void click(HWND target) {
     }
     RECT client{};
     GetClientRect(target, &client);
-    const LPARAM middle = MAKELPARAM((client.right - client.left) / 2, (client.bottom - client.top) / 2);
+    const LPARAM middle =
+        MAKELPARAM((client.right - client.left) / 2, (client.bottom - client.top) / 2);
     PostMessageW(target, WM_MOUSEMOVE, 0, middle);
     PostMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, middle);
     PostMessageW(target, WM_LBUTTONUP, 0, middle);

@@ -89,6 +89,7 @@ TEST_F(Win32ToolkitTest, ControlsHaveTheirNativeKinds) {
     show(WindowId::Form3);
     const LONG button = styleOf(control(WindowId::Form3, "Command3"));
     EXPECT_EQ(button & BS_TYPEMASK, BS_PUSHBUTTON) << "no default button";
+    EXPECT_NE(button & BS_MULTILINE, 0) << "long captions wrap";
     EXPECT_NE(button & WS_TABSTOP, 0);
     const LONG box = styleOf(control(WindowId::Form3, "Text2"));
     EXPECT_EQ(box & (ES_MULTILINE | ES_READONLY), 0);

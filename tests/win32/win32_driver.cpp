@@ -45,18 +45,12 @@ int lineOfCharacter(std::u16string_view text, std::size_t index) {
 
 input::Stroke strokeFor(Key key) {
     switch (key) {
-    case Key::Tab:
-        return {VK_TAB};
-    case Key::ShiftTab:
-        return {VK_TAB, true};
-    case Key::Enter:
-        return {VK_RETURN};
-    case Key::Escape:
-        return {VK_ESCAPE};
-    case Key::CtrlHome:
-        return {VK_HOME, false, true};
-    case Key::CtrlEnd:
-        return {VK_END, false, true};
+    case Key::Tab: return {VK_TAB};
+    case Key::ShiftTab: return {VK_TAB, true};
+    case Key::Enter: return {VK_RETURN};
+    case Key::Escape: return {VK_ESCAPE};
+    case Key::CtrlHome: return {VK_HOME, false, true};
+    case Key::CtrlEnd: return {VK_END, false, true};
     }
     throw std::invalid_argument("unknown key");
 }
@@ -173,7 +167,8 @@ VisibleLines Win32Driver::visibleLines(std::string_view window, std::string_view
             HIWORD(SendMessageW(box, EM_CHARFROMPOS, 0, MAKELPARAM(0, client.bottom - 1)));
         const std::u16string shown = win32::windowText(box);
         const auto lineAt = [&](LRESULT row) {
-            const auto at = static_cast<std::size_t>(SendMessageW(box, EM_LINEINDEX, static_cast<WPARAM>(row), 0));
+            const auto at = static_cast<std::size_t>(
+                SendMessageW(box, EM_LINEINDEX, static_cast<WPARAM>(row), 0));
             return lineOfCharacter(shown, at);
         };
         return VisibleLines{lineAt(topRow), lineAt(bottomRow)};
