@@ -23,14 +23,20 @@ cleanup() {
     rm -rf "$(dirname "$WINEPREFIX")"
 }
 trap cleanup EXIT
+trap "exit 1" INT TERM
 
-# Wine's own processes outlive the command that starts them, so they must
-# not hold on to this script's output.
-wineserver -p </dev/null >/dev/null 2>&1
+# The prefix is made and set up first and Wine is left to shut down, so
+# that nothing of its first start is still going when the tests run.
 echo "Preparing a Wine prefix (the first time takes a while)"
 wine wineboot -i </dev/null >/dev/null 2>&1
 # No window manager runs here: Wine places and activates its windows
 # itself instead of waiting for one that never answers.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
+wineserver -w
+# One server for the whole command, so each test program starts quickly.
+# Wine's services outlive the program that starts them, so they are started
+# here, away from the output that ctest waits on.
+wineserver -p </dev/null >/dev/null 2>&1
+wine cmd /c exit </dev/null >/dev/null 2>&1
 
 "$@"
