@@ -136,6 +136,9 @@ std::optional<Focus> Win32Driver::focus() {
             return std::nullopt;
         }
         HWND topLevel = GetAncestor(focused, GA_ROOT);
+        if (topLevel == input::openMessageBox()) {
+            return Focus{"MessageBox", ""};
+        }
         for (const auto id : allWindows) {
             const win32::Win32Window* window = toolkit_.window(id);
             if (window == nullptr || window->handle() != topLevel) {
@@ -145,7 +148,7 @@ std::optional<Focus> Win32Driver::focus() {
             return Focus{std::string(quillory::nameOf(id)),
                          control != nullptr ? std::string(control->name) : std::string()};
         }
-        return std::nullopt;  // a message box has the focus
+        return std::nullopt;  // a window that is not the program's
     });
 }
 
