@@ -10,7 +10,9 @@ scripts/install-deps.sh
 cmake --preset "$preset"
 cmake --build --preset "$preset"
 if [ "$preset" = windows ]; then
+    # Everything at 100 %, then again on a screen of twice the density.
     scripts/with-wine.sh ctest --preset "$preset"
+    scripts/with-wine.sh --dpi 192 ctest --preset "$preset"
 else
     ctest --preset "$preset"
 fi

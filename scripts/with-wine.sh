@@ -2,22 +2,29 @@
 # Runs a command (normally ctest for the windows preset) where Windows
 # programs run through Wine: a fresh Wine prefix in a temporary folder, an X
 # display (Xvfb when none is set), and one wineserver kept up for the whole
-# command so each test program starts quickly.
+# command so each test program starts quickly. --dpi sets the screen's
+# pixel density (96, the default, is 100 %; 192 is 200 %).
 set -euo pipefail
 
+dpi=96
+if [ "${1:-}" = --dpi ]; then
+    dpi="$2"
+    shift 2
+fi
 if [ $# -eq 0 ]; then
-    echo "usage: $0 COMMAND [ARGUMENT...]" >&2
+    echo "usage: $0 [--dpi DPI] COMMAND [ARGUMENT...]" >&2
     exit 2
 fi
 
 if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+    exec xvfb-run -a -s "-screen 0 1600x1200x24" "$0" --dpi "$dpi" "$@"
 fi
 
 WINEPREFIX="$(mktemp -d)/wine"
 mkdir "$WINEPREFIX"
 export WINEPREFIX
 export WINEDEBUG=-all
+export QUILLORY_SCREEN_DPI="$dpi"  # what the tests should find
 cleanup() {
     wineserver -k 2>/dev/null || true
     rm -rf "$(dirname "$WINEPREFIX")"
@@ -32,6 +39,8 @@ wine wineboot -i </dev/null >/dev/null 2>&1
 # No window manager runs here: Wine places and activates its windows
 # itself instead of waiting for one that never answers.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
+    </dev/null >/dev/null 2>&1
 wineserver -w
 # One server for the whole command, so each test program starts quickly.
 # Wine's services outlive the program that starts them, so they are started

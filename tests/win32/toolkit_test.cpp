@@ -2,6 +2,7 @@
 // builds: styles, sizes at a DPI, fonts and colours.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "app/windows.h"
@@ -82,6 +83,17 @@ TEST_F(Win32ToolkitTest, ClientAreasAndControlsAreTheLayoutsInPixels) {
             EXPECT_EQ(place.right - place.left, twipsToPixels(control.rect.width, dpi));
             EXPECT_EQ(place.bottom - place.top, twipsToPixels(control.rect.height, dpi));
         }
+    }
+}
+
+// The manifest makes the program DPI-aware, so Windows does not stretch its
+// bitmap: the windows see the screen's own density. The test script says
+// which density it set up, where it set one.
+TEST_F(Win32ToolkitTest, WindowsAreBuiltAtTheScreensDpi) {
+    const Win32Window& menu = show(WindowId::Form1);
+    EXPECT_EQ(menu.dpi(), systemDpi());
+    if (const char* screen = std::getenv("QUILLORY_SCREEN_DPI")) {
+        EXPECT_EQ(menu.dpi(), static_cast<UINT>(std::stoi(screen)));
     }
 }
 
