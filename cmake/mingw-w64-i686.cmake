@@ -11,8 +11,8 @@ set(CMAKE_RC_COMPILER ${QUILLORY_MINGW_PREFIX}-windres)
 set(CMAKE_OBJDUMP ${QUILLORY_MINGW_PREFIX}-objdump CACHE FILEPATH "objdump for PE files")
 
 # Every program carries its C and C++ runtimes, so it needs no DLL that does
-# not ship with Windows.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+# not ship with Windows; unused sections of them are left out.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ -Wl,--gc-sections")
 
 # Programs built here run on this machine through Wine.
 find_program(QUILLORY_WINE wine)
