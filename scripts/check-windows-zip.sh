@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Packs the cross-built Windows program into its ZIP and checks what a
+# Windows user unpacks: the program, a short read-me and the licence.
+# Expects the `windows` preset to be built (scripts/test.sh windows).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+cpack --preset windows
+zip=$(ls build/windows/quillory-*-windows.zip)
+listing=$(cmake -E tar tf "$zip")
+echo "$listing"
+for file in quillory.exe README.txt LICENSE.txt; do
+    if ! grep -q "/$file\$" <<<"$listing"; then
+        echo "$zip lacks $file" >&2
+        exit 1
+    fi
+done
+echo "$zip holds quillory.exe, README.txt and LICENSE.txt."
