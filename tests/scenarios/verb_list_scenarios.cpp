@@ -1,24 +1,13 @@
 // Reading the verb list.
 #include <gtest/gtest.h>
 
+#include "crlf_lines.h"
 #include "scenarios/steps.h"
 
 namespace quillory::scenario {
 namespace {
 
-std::vector<std::u16string> linesOf(const std::u16string& text) {
-    std::vector<std::u16string> lines;
-    std::size_t begin = 0;
-    for (auto end = text.find(u"\r\n"); end != std::u16string::npos;
-         end = text.find(u"\r\n", begin)) {
-        lines.push_back(text.substr(begin, end - begin));
-        begin = end + 2;
-    }
-    if (begin < text.size()) {
-        lines.push_back(text.substr(begin));
-    }
-    return lines;
-}
+std::vector<std::u16string> linesOf(const std::u16string& text) { return crlfLines(text); }
 
 bool hasLine(const std::vector<std::u16string>& lines, const std::u16string& line) {
     return std::ranges::find(lines, line) != lines.end();

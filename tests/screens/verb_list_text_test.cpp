@@ -5,21 +5,15 @@
 #include <string>
 #include <vector>
 
+#include "crlf_lines.h"
 #include "drill/verb_rows.h"
 
 namespace quillory {
 namespace {
 
 std::vector<std::u16string> linesOf(const std::u16string& text) {
-    std::vector<std::u16string> lines;
-    std::size_t begin = 0;
-    for (auto end = text.find(u"\r\n"); end != std::u16string::npos;
-         end = text.find(u"\r\n", begin)) {
-        lines.push_back(text.substr(begin, end - begin));
-        begin = end + 2;
-    }
-    EXPECT_EQ(begin, text.size()) << "the last line is not ended by CR LF";
-    return lines;
+    EXPECT_TRUE(text.ends_with(u"\r\n")) << "the last line is not ended by CR LF";
+    return crlfLines(text);
 }
 
 std::u16string tabs(std::size_t count) { return std::u16string(count, u'\t'); }
