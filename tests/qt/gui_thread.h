@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformintegration.h>
 #include <chrono>
 #include <functional>
 #include <future>
@@ -45,13 +47,16 @@ public:
 private:
     void settle() const {
         // Window-system events (activation, focus) caused by the action are
-        // delivered by the next passes of the loop, so let it run twice.
+        // delivered by the next passes of the loop, so let it run twice. On
+        // a real display server they come back asynchronously: a round trip
+        // to the server first makes sure they have arrived.
         for (int pass = 0; pass < 2; ++pass) {
             auto done = std::make_shared<std::promise<void>>();
             auto future = done->get_future();
             QMetaObject::invokeMethod(
                 qApp,
                 [done] {
+                    QGuiApplicationPrivate::platformIntegration()->sync();
                     QCoreApplication::processEvents();
                     done->set_value();
                 },
