@@ -8,8 +8,8 @@ if(NOT OBJDUMP OR NOT PROGRAM)
 endif()
 
 set(windows_dlls
-    advapi32.dll comctl32.dll comdlg32.dll gdi32.dll kernel32.dll msvcrt.dll ole32.dll
-    oleaut32.dll shell32.dll shlwapi.dll user32.dll uxtheme.dll version.dll winmm.dll
+    advapi32.dll comctl32.dll comdlg32.dll gdi32.dll kernel32.dll msvcrt.dll oleacc.dll
+    ole32.dll oleaut32.dll shell32.dll shlwapi.dll user32.dll uxtheme.dll version.dll winmm.dll
     ws2_32.dll)
 
 execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM}

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "host/twips.h"
+#include "host/win32/accessible_name.h"
 #include "host/win32/control_styles.h"
 #include "host/win32/dpi.h"
 #include "host/win32/resource_ids.h"
@@ -109,6 +110,12 @@ void Win32Window::createControls() {
             throw std::runtime_error("cannot create the control " + std::string(control.name));
         }
         controls_[index] = created;
+        // A label given a name shows a value: the name goes before its text.
+        if (!control.accessibleName.empty() &&
+            !giveAccessibleName(created, control.accessibleName,
+                                control.kind == ControlKind::Label)) {
+            throw std::runtime_error("cannot name the control " + std::string(control.name));
+        }
         if (control.takesFocus() && firstFocusable_ == nullptr) {
             firstFocusable_ = created;
         }

@@ -1,6 +1,7 @@
 // The Windows backend's own promises, checked on the native windows it
-// builds: styles, sizes at a DPI, fonts and colours.
+// builds: styles, sizes at a DPI, fonts, colours and accessible names.
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
 #include <cstdlib>
 #include <string>
@@ -54,6 +55,24 @@ LOGFONTW fontOf(HWND control) {
 }
 
 std::wstring faceOf(const LOGFONTW& font) { return font.lfFaceName; }
+
+// The name a screen reader reads for a control, asked for as it asks.
+std::wstring accessibleName(HWND control) {
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
+                                          IID_IAccessible, reinterpret_cast<void**>(&object)))) {
+        return L"(no accessible object)";
+    }
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    const HRESULT result = object->get_accName(self, &name);
+    object->Release();
+    std::wstring text = result == S_OK ? std::wstring(name, SysStringLen(name)) : L"(no name)";
+    SysFreeString(name);
+    return text;
+}
 
 TEST_F(Win32ToolkitTest, FixedWindowsHaveNoThickFrameNorSizeBoxes) {
     for (const auto id : {WindowId::Form1, WindowId::Form2, WindowId::Form4}) {
@@ -168,6 +187,25 @@ TEST_F(Win32ToolkitTest, DestroyRemovesTheNativeWindow) {
     host_.unload(WindowId::Form4);
     EXPECT_EQ(toolkit_.window(WindowId::Form4), nullptr);
     EXPECT_FALSE(IsWindow(about));
+}
+
+TEST_F(Win32ToolkitTest, ScreenReadersHearTheLayoutsNames) {
+    show(WindowId::Form3);
+    const auto named = [this](std::string_view name) {
+        return accessibleName(control(WindowId::Form3, name));
+    };
+    EXPECT_EQ(named("Text2"), L"Past Tense");
+    EXPECT_EQ(named("Text3"), L"Past Participle");
+    EXPECT_EQ(named("Label1"), L"Infinitive: arise");
+    SendMessageW(control(WindowId::Form3, "Command3"), BM_CLICK, 0, 0);  // Next
+    EXPECT_EQ(named("Label1"), L"Infinitive: awake");
+    EXPECT_EQ(GetWindowTextLengthW(control(WindowId::Form3, "Label1")), 5)
+        << "the label shows awake";
+    // A control the layout does not name keeps the standard name.
+    EXPECT_EQ(named("Command1"), L"Check Past Tense");
+
+    show(WindowId::Form2);
+    EXPECT_EQ(accessibleName(control(WindowId::Form2, "Text1")), L"Irregular verb list");
 }
 
 TEST(LayoutFont, RoundsFractionalPointsOnceAtThePixel) {

@@ -1,0 +1,211 @@
+#include "host/win32/accessible_name.h"
+
+#include <commctrl.h>
+#include <oleacc.h>
+
+#include <atomic>
+#include <memory>
+#include <string>
+
+#include "host/win32/wide_text.h"
+
+namespace quillory::win32 {
+namespace {
+
+// What a named control answers with, kept until the control is destroyed.
+struct AccessibleName {
+    std::u16string name;
+    bool showsValue = false;
+};
+
+// Windows' standard accessible object for a control's client area, with
+// another name: every call but the control's own name goes to the standard
+// object. Clients may keep it after the control is gone, so it holds its
+// own copy of the name. COM objects are deleted by Release, never through
+// a pointer to their interface, which therefore has no virtual destructor.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
+class NamedAccessible final : public IAccessible {
+public:
+    NamedAccessible(IAccessible* standard, HWND control, const AccessibleName& name)
+        : standard_(standard), control_(control), name_(name) {}
+    NamedAccessible(const NamedAccessible&) = delete;
+    NamedAccessible& operator=(const NamedAccessible&) = delete;
+
+    // IUnknown. The standard object's other interfaces (its window, its
+    // children) carry no name, so they come from it as they are.
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+        if (object == nullptr) {
+            return E_POINTER;
+        }
+        if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IAccessible) {
+            *object = static_cast<IAccessible*>(this);
+            AddRef();
+            return S_OK;
+        }
+        if (iid == IID_IOleWindow || iid == IID_IEnumVARIANT) {
+            return standard_->QueryInterface(iid, object);
+        }
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const ULONG left = --references_;
+        if (left == 0) {
+            delete this;
+        }
+        return left;
+    }
+
+    // The one call answered here.
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
+        if (child.vt != VT_I4 || child.lVal != CHILDID_SELF) {
+            return standard_->get_accName(child, name);
+        }
+        if (name == nullptr) {
+            return E_POINTER;
+        }
+        std::u16string text = name_.name;
+        if (name_.showsValue) {
+            if (const std::u16string value = windowText(control_); !value.empty()) {
+                text += u": " + value;
+            }
+        }
+        *name = SysAllocStringLen(reinterpret_cast<const OLECHAR*>(text.data()),
+                                  static_cast<UINT>(text.size()));
+        return *name != nullptr ? S_OK : E_OUTOFMEMORY;
+    }
+
+    // IDispatch and the rest of IAccessible, from the standard object.
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+        return standard_->GetTypeInfoCount(count);
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override {
+        return standard_->GetTypeInfo(index, locale, info);
+    }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
+                                            DISPID* ids) override {
+        return standard_->GetIDsOfNames(iid, names, count, locale, ids);
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID locale, WORD flags,
+                                     DISPPARAMS* parameters, VARIANT* result, EXCEPINFO* exception,
+                                     UINT* argumentError) override {
+        return standard_->Invoke(id, iid, locale, flags, parameters, result, exception,
+                                 argumentError);
+    }
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
+        return standard_->get_accParent(parent);
+    }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
+        return standard_->get_accChildCount(count);
+    }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override {
+        return standard_->get_accChild(child, object);
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
+        return standard_->get_accValue(child, value);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
+        return standard_->get_accDescription(child, description);
+    }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
+        return standard_->get_accRole(child, role);
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
+        return standard_->get_accState(child, state);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
+        return standard_->get_accHelp(child, help);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) override {
+        return standard_->get_accHelpTopic(file, child, topic);
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override {
+        return standard_->get_accKeyboardShortcut(child, shortcut);
+    }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override {
+        return standard_->get_accFocus(child);
+    }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override {
+        return standard_->get_accSelection(children);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
+        return standard_->get_accDefaultAction(child, action);
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override {
+        return standard_->accSelect(flags, child);
+    }
+    HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
+                                          VARIANT child) override {
+        return standard_->accLocation(left, top, width, height, child);
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* end) override {
+        return standard_->accNavigate(direction, start, end);
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(LONG left, LONG top, VARIANT* child) override {
+        return standard_->accHitTest(left, top, child);
+    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+        return standard_->accDoDefaultAction(child);
+    }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override {
+        return standard_->put_accName(child, name);
+    }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override {
+        return standard_->put_accValue(child, value);
+    }
+
+private:
+    ~NamedAccessible() { standard_->Release(); }
+
+    IAccessible* standard_;  // owned: one reference
+    HWND control_;
+    AccessibleName name_;
+    std::atomic<ULONG> references_{1};
+};
+#pragma GCC diagnostic pop
+
+// The answer to WM_GETOBJECT for the control's client area, or 0 to leave
+// the control's standard answer.
+LRESULT namedObject(HWND control, WPARAM flags, const AccessibleName& name) {
+    IAccessible* standard = nullptr;
+    if (FAILED(CreateStdAccessibleObject(control, OBJID_CLIENT, IID_IAccessible,
+                                         reinterpret_cast<void**>(&standard)))) {
+        return 0;
+    }
+    auto* named = new NamedAccessible(standard, control, name);
+    const LRESULT answer = LresultFromObject(IID_IAccessible, flags, named);
+    named->Release();  // the answer holds its own reference
+    return answer > 0 ? answer : 0;
+}
+
+LRESULT CALLBACK namedControlProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR id, DWORD_PTR data) {
+    auto* name = reinterpret_cast<AccessibleName*>(data);
+    // The object id is a 32-bit value, whatever the size of lParam.
+    if (message == WM_GETOBJECT &&
+        static_cast<LONG>(static_cast<DWORD>(lParam)) == static_cast<LONG>(OBJID_CLIENT)) {
+        if (const LRESULT answer = namedObject(control, wParam, *name); answer != 0) {
+            return answer;
+        }
+    } else if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(control, &namedControlProcedure, id);
+        delete name;
+    }
+    return DefSubclassProc(control, message, wParam, lParam);
+}
+
+}  // namespace
+
+bool giveAccessibleName(HWND control, std::u16string_view name, bool showsValue) {
+    auto data = std::make_unique<AccessibleName>(std::u16string(name), showsValue);
+    if (!SetWindowSubclass(control, &namedControlProcedure, 0,
+                           reinterpret_cast<DWORD_PTR>(data.get()))) {
+        return false;
+    }
+    data.release();  // the control's subclass owns it until WM_NCDESTROY
+    return true;
+}
+
+}  // namespace quillory::win32
