@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "app/windows.h"
+#include "app/program_windows.h"
 #include "host/qt/qt_startup.h"
 #include "host/qt/qt_toolkit.h"
 

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "app/windows.h"
+#include "app/program_windows.h"
 #include "host/win32/win32_toolkit.h"
 
 // The program reads no command line.

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "drill/test_logic.h"
+#include "drill/quiz.h"
 #include "drill/verb_rows.h"
 #include "screens/verb_list_text.h"
 

@@ -111,12 +111,16 @@ void QtToolkit::messageBox(std::u16string_view text) {
     // activation back to it when it closes.
     const QPointer<QWidget> owner = QApplication::activeWindow();
     const bool ownerShown = owner != nullptr && owner->isVisible();
-    QMessageBox box(QMessageBox::NoIcon, toQString(applicationTitle), toQString(text),
-                    QMessageBox::Ok, ownerShown ? owner.data() : nullptr);
-    box.setObjectName(QStringLiteral("MessageBox"));
-    box.setTextFormat(Qt::PlainText);
-    box.setWindowModality(Qt::ApplicationModal);
-    box.exec();
+    // On the heap and watched: a box on the stack would be deleted a second
+    // time, through its owner, if the owner went while the box was open.
+    const QPointer<QMessageBox> box =
+        new QMessageBox(QMessageBox::NoIcon, toQString(applicationTitle), toQString(text),
+                        QMessageBox::Ok, ownerShown ? owner.data() : nullptr);
+    box->setObjectName(QStringLiteral("MessageBox"));
+    box->setTextFormat(Qt::PlainText);
+    box->setWindowModality(Qt::ApplicationModal);
+    box->exec();
+    delete box.data();
     if (owner != nullptr && owner->isVisible()) {
         owner->activateWindow();
     }

@@ -1,8 +1,12 @@
 #include "qt_driver.h"
 
 #include <QtGui/private/qguiapplication_p.h>
+#include <QtGui/private/qhighdpiscaling_p.h>
+#include <qpa/qplatformintegration.h>
 #include <qpa/qplatformwindow.h>
 #include <qpa/qwindowsysteminterface.h>
+#include <gtest/gtest.h>
+#include <QAccessible>
 #include <QApplication>
 #include <QImage>
 #include <QInputMethodEvent>
@@ -15,16 +19,17 @@
 #include <QStyleOptionButton>
 #include <QTest>
 #include <QWindow>
-#include <algorithm>
 #include <cmath>
-#include <span>
 
+#include "app/program_windows.h"
 #include "host/qt/qt_text.h"
 
-namespace quillory::scenario {
+namespace quillory::gui {
 namespace {
 
-// Everything below runs on the GUI thread.
+// Input is handled before the call returns, and nothing else is: the
+// harness decides when the event loop runs.
+using Synchronous = QWindowSystemInterface::SynchronousDelivery;
 
 QtWindow* findWindow(std::string_view name) {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -33,96 +38,64 @@ QtWindow* findWindow(std::string_view name) {
             return window;
         }
     }
-    throw std::runtime_error("no open window " + std::string(name));
+    return nullptr;
 }
 
 QWidget* findControl(std::string_view window, std::string_view control) {
-    if (QWidget* found = findWindow(window)->control(control)) {
-        return found;
-    }
-    throw std::runtime_error("no control " + std::string(control) + " in " + std::string(window));
+    QtWindow* found = findWindow(window);
+    return found != nullptr ? found->control(control) : nullptr;
 }
 
-QMessageBox* openMessageBox() {
-    return qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-}
-
-PixelRect toPixelRect(const QRect& rect) {
-    return {rect.x(), rect.y(), rect.width(), rect.height()};
-}
-
-// Where a click on the widget lands: its window and the point in it.
-struct ClickTarget {
-    QPointer<QWindow> window;
-    QPoint at;
-};
-
-ClickTarget clickTarget(QWidget* widget) {
-    QWidget* top = widget->window();
-    return {top->windowHandle(), widget->mapTo(top, widget->rect().center())};
-}
+QMessageBox* openBox() { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); }
 
 // A window manager activates the window a click lands on, as the offscreen
 // platform does not. A window behind a modal box is not activated: the box
-// is, as Qt's X11 backend relays the focus (QXcbWindow::doFocusIn) and as
-// Windows keeps such windows disabled. The click itself Qt then drops.
-void clickAt(const ClickTarget& target) {
-    if (!target.window) {
+// is, as Qt's X11 backend relays the focus and as Windows keeps such windows
+// disabled. The click itself Qt then drops.
+void clickOn(QWidget* widget) {
+    if (widget == nullptr) {
         return;
     }
-    QWindow* activated = target.window;
+    QWindow* window = widget->window()->windowHandle();
+    QWindow* activated = window;
     QWindow* modal = nullptr;
-    if (QGuiApplicationPrivate::instance()->isWindowBlocked(activated, &modal) &&
-        modal != nullptr) {
+    if (QGuiApplicationPrivate::instance()->isWindowBlocked(window, &modal) && modal != nullptr) {
         activated = modal;
     }
-    QWindowSystemInterface::handleWindowActivated<QWindowSystemInterface::SynchronousDelivery>(
-        activated, Qt::ActiveWindowFocusReason);
-    QTest::mouseClick(target.window, Qt::LeftButton, Qt::NoModifier, target.at);
+    QWindowSystemInterface::handleWindowActivated<Synchronous>(activated,
+                                                                Qt::ActiveWindowFocusReason);
+    // The window system speaks in the screen's own pixels.
+    const QPointF at = QHighDpi::toNativeLocalPosition(
+        QPointF(widget->mapTo(widget->window(), widget->rect().center())), window);
+    const QPointF global = QHighDpi::toNativeGlobalPosition(
+        QPointF(widget->mapToGlobal(widget->rect().center())), window);
+    QWindowSystemInterface::handleMouseEvent<Synchronous>(window, at, global, Qt::LeftButton,
+                                                          Qt::LeftButton, QEvent::MouseButtonPress);
+    QWindowSystemInterface::handleMouseEvent<Synchronous>(window, at, global, Qt::NoButton,
+                                                          Qt::LeftButton, QEvent::MouseButtonRelease);
 }
 
-struct KeyStroke {
-    Qt::Key key;
-    QString text;
-    Qt::KeyboardModifiers modifiers;
-};
-
-KeyStroke strokeFor(Key key) {
-    switch (key) {
-    case Key::Tab: return {Qt::Key_Tab, QStringLiteral("\t"), Qt::NoModifier};
-    case Key::ShiftTab: return {Qt::Key_Backtab, QString(), Qt::ShiftModifier};
-    case Key::Enter: return {Qt::Key_Return, QStringLiteral("\r"), Qt::NoModifier};
-    case Key::Escape: return {Qt::Key_Escape, QString(QChar(0x1b)), Qt::NoModifier};
-    case Key::CtrlHome: return {Qt::Key_Home, QString(), Qt::ControlModifier};
-    case Key::CtrlEnd: return {Qt::Key_End, QString(), Qt::ControlModifier};
-    }
-    return {Qt::Key_unknown, QString(), Qt::NoModifier};
-}
-
-Qt::Key keyForCharacter(char32_t character) {
-    if (character >= U'a' && character <= U'z') {
-        return static_cast<Qt::Key>(Qt::Key_A + static_cast<int>(character - U'a'));
-    }
-    if (character >= 0x20 && character < 0x7f) {
-        return static_cast<Qt::Key>(character);
-    }
-    return Qt::Key_unknown;
-}
-
-// Keys go to the window that has the keyboard focus, as on a real desktop.
-void sendKey(const KeyStroke& stroke) {
-    if (QWindow* target = QGuiApplication::focusWindow()) {
-        QTest::sendKeyEvent(QTest::Click, target, stroke.key, stroke.text, stroke.modifiers);
+// Keys go to the window with the keyboard focus, as on a desktop.
+void sendKey(Qt::Key key, const QString& text, Qt::KeyboardModifiers modifiers) {
+    for (const auto type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        if (QWindow* target = QGuiApplication::focusWindow()) {
+            QWindowSystemInterface::handleKeyEvent<Synchronous>(target, type, key, modifiers, text);
+        }
     }
 }
 
-// The box the text's letters cover when drawn in room with the control's font
-// at the control's pixel density, free to run past room's edges; in the
-// control's logical pixels.
-QRect inkOf(const QWidget& control, const QRect& room, int flags, const QString& text) {
-    const int margin = room.width() + room.height();
-    const QRect canvasRoom = room.translated(margin - room.left(), margin - room.top());
+Qt::Key keyFor(char32_t c) {
+    if (c >= U'a' && c <= U'z') {
+        return static_cast<Qt::Key>(Qt::Key_A + static_cast<int>(c - U'a'));
+    }
+    return c >= 0x20 && c < 0x7f ? static_cast<Qt::Key>(c) : Qt::Key_unknown;
+}
+
+// Whether the caption's letters, drawn as the control draws them but free to
+// run past room, stay inside room.
+bool fits(const QWidget& control, const QRect& room, int flags, const QString& text) {
     const qreal ratio = control.devicePixelRatioF();
+    const int margin = room.width() + room.height();
     QImage canvas((room.size() + 2 * QSize(margin, margin)) * ratio, QImage::Format_Grayscale8);
     canvas.setDevicePixelRatio(ratio);
     canvas.setDotsPerMeterX(qRound(control.logicalDpiX() / 0.0254));
@@ -130,232 +103,239 @@ QRect inkOf(const QWidget& control, const QRect& room, int flags, const QString&
     canvas.fill(Qt::white);
     QPainter painter(&canvas);
     painter.setFont(control.font());
-    painter.setPen(Qt::black);
-    painter.drawText(canvasRoom, flags | Qt::TextDontClip, text);
+    painter.drawText(QRect(QPoint(margin, margin), room.size()), flags | Qt::TextDontClip, text);
     painter.end();
-
-    QRect ink;  // in the canvas's pixels
+    const QRect inside(QPointF(margin * ratio, margin * ratio).toPoint(), room.size() * ratio);
     for (int y = 0; y < canvas.height(); ++y) {
-        const std::span line(canvas.constScanLine(y), static_cast<std::size_t>(canvas.width()));
         for (int x = 0; x < canvas.width(); ++x) {
-            if (line[static_cast<std::size_t>(x)] < 128) {
-                ink |= QRect(x, y, 1, 1);
+            if (canvas.pixelColor(x, y).lightness() < 128 && !inside.contains(x, y)) {
+                return false;
             }
         }
     }
-    if (ink.isEmpty()) {
-        return {};
+    return true;
+}
+
+std::string quoted(const QString& text) { return '"' + text.toStdString() + '"'; }
+
+std::string place(const QRect& r) {
+    return "[" + std::to_string(r.x()) + " " + std::to_string(r.y()) + " " +
+           std::to_string(r.width()) + " " + std::to_string(r.height()) + "]";
+}
+
+std::string describeControl(QWidget* w, const QWidget& window) {
+    std::string line = "  " + w->objectName().toStdString();
+    QString caption;
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        caption = label->text();
+        line += " label " + place(w->geometry()) + " " + quoted(caption);
+        const int flags = static_cast<int>(label->alignment()) | Qt::TextWordWrap;
+        line += fits(*label, label->contentsRect(), flags, caption) ? "" : " clipped";
+    } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+        caption = button->text();
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        line += " button " + place(w->geometry()) + " " + quoted(caption);
+        line += fits(*button, room, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
+                     caption) ? "" : " clipped";
+    } else {
+        auto* box = qobject_cast<QPlainTextEdit*>(w);
+        auto* line1 = qobject_cast<QLineEdit*>(w);
+        line += " box " + place(w->geometry());
+        line += box != nullptr ? " multiline" : "";
+        line += (box != nullptr ? box->isReadOnly() : line1->isReadOnly()) ? " readonly" : "";
+        line += box != nullptr && box->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn ? " vscroll" : "";
     }
-    // Back to logical pixels, taking in every one the letters touch.
-    const auto down = [ratio](int device) { return static_cast<int>(std::floor(device / ratio)); };
-    const auto up = [ratio](int device) { return static_cast<int>(std::ceil(device / ratio)); };
-    const QRect logical(QPoint(down(ink.left()), down(ink.top())),
-                        QPoint(up(ink.right() + 1) - 1, up(ink.bottom() + 1) - 1));
-    return logical.translated(room.topLeft() - canvasRoom.topLeft());
+    if (w->font() != window.font()) {
+        line += " font " + QString::number(w->font().pointSizeF()).toStdString();
+    }
+    const QColor colour = w->palette().color(QPalette::WindowText);
+    if (colour != window.palette().color(QPalette::WindowText)) {
+        line += " colour " + colour.name().toStdString();
+    }
+    const QString name = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+    if (name != QString(caption).remove(QLatin1Char('&'))) {
+        line += " named " + quoted(name);
+    }
+    return line;
 }
 
 }  // namespace
 
-std::vector<std::string> QtDriver::openWindows() {
-    return gui_.ask([] {
-        std::vector<std::string> names;
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (qobject_cast<QtWindow*>(widget) != nullptr && widget->isVisible()) {
-                names.push_back(widget->objectName().toStdString());
-            }
-        }
-        return names;
-    });
+void QtDriver::start() {
+    toolkit_ = std::make_unique<QtToolkit>();
+    host_ = std::make_unique<WindowHost>(*toolkit_, makeWindows());
+    toolkit_->attach(*host_);
+    host_->start(WindowId::Form1);
+    // A learner starts once the menu has the keyboard; the window system
+    // reports that later, from the event loop.
+    if (!QTest::qWaitFor([] { return QGuiApplication::focusWindow() != nullptr; })) {
+        ADD_FAILURE() << "the menu never received the keyboard focus";
+    }
 }
 
-std::u16string QtDriver::windowCaption(std::string_view window) {
-    return gui_.ask([window] { return toU16(findWindow(window)->windowTitle()); });
+void QtDriver::post(std::function<void()> work) {
+    QMetaObject::invokeMethod(qApp, std::move(work), Qt::QueuedConnection);
 }
 
-PixelRect QtDriver::clientArea(std::string_view window) {
-    return gui_.ask([window] { return toPixelRect(findWindow(window)->geometry()); });
+int QtDriver::runLoop() { return QApplication::exec(); }
+
+void QtDriver::quit(int code) { QCoreApplication::exit(code); }
+
+bool QtDriver::settled(int passes) {
+    // On a display server, focus and activation come back asynchronously:
+    // a round trip makes sure they have arrived before the loop's next turn.
+    QGuiApplicationPrivate::platformIntegration()->sync();
+    return passes >= 2;
 }
 
-PixelRect QtDriver::controlRect(std::string_view window, std::string_view control) {
-    return gui_.ask([=] { return toPixelRect(findControl(window, control)->geometry()); });
-}
-
-bool QtDriver::isResizable(std::string_view window) {
-    return gui_.ask([window] {
-        const QWidget* found = findWindow(window);
-        return found->minimumSize() != found->maximumSize();
-    });
+void QtDriver::stop() {
+    host_.reset();
+    toolkit_.reset();
+    QCoreApplication::removePostedEvents(qApp);
+    QCoreApplication::processEvents();
 }
 
 void QtDriver::click(std::string_view window, std::string_view control) {
-    const auto target = gui_.ask([=] { return clickTarget(findControl(window, control)); });
-    gui_.act([target] { clickAt(target); });
+    clickOn(findControl(window, control));
 }
 
 void QtDriver::type(std::u16string_view text) {
-    const QString typed = toQString(text);
-    for (const char32_t character : typed.toUcs4()) {
-        const QString one = QString::fromUcs4(&character, 1);
-        gui_.act([stroke = KeyStroke{keyForCharacter(character), one, Qt::NoModifier}] {
-            sendKey(stroke);
-        });
+    for (const char32_t c : toQString(text).toUcs4()) {
+        sendKey(keyFor(c), QString::fromUcs4(&c, 1), Qt::NoModifier);
     }
 }
 
 void QtDriver::enterText(std::u16string_view text) {
-    // What Qt's input-method plugins do with a commit (IBus, for one): one
-    // QInputMethodEvent to the focus object, if that object takes input
-    // methods at all; a read-only box or a button does not.
-    gui_.act([committed = toQString(text)] {
-        QObject* target = QGuiApplication::focusObject();
-        if (target == nullptr) {
-            return;
-        }
-        QInputMethodQueryEvent query(Qt::ImEnabled);
-        QCoreApplication::sendEvent(target, &query);
-        if (!query.value(Qt::ImEnabled).toBool()) {
-            return;
-        }
-        QInputMethodEvent commit;
-        commit.setCommitString(committed);
-        QCoreApplication::sendEvent(target, &commit);
-    });
+    // What an input method does with a commit (IBus, for one): one event to
+    // the focus object, if that object takes input methods at all.
+    QObject* target = QGuiApplication::focusObject();
+    QInputMethodQueryEvent query(Qt::ImEnabled);
+    if (target == nullptr || !QCoreApplication::sendEvent(target, &query) ||
+        !query.value(Qt::ImEnabled).toBool()) {
+        return;
+    }
+    QInputMethodEvent commit;
+    commit.setCommitString(toQString(text));
+    QCoreApplication::sendEvent(target, &commit);
 }
 
 void QtDriver::press(Key key) {
-    gui_.act([stroke = strokeFor(key)] { sendKey(stroke); });
+    switch (key) {
+    case Key::Tab: return sendKey(Qt::Key_Tab, QStringLiteral("\t"), Qt::NoModifier);
+    case Key::ShiftTab: return sendKey(Qt::Key_Backtab, {}, Qt::ShiftModifier);
+    case Key::Enter: return sendKey(Qt::Key_Return, QStringLiteral("\r"), Qt::NoModifier);
+    case Key::Escape: return sendKey(Qt::Key_Escape, QString(QChar(0x1b)), Qt::NoModifier);
+    case Key::End: return sendKey(Qt::Key_End, {}, Qt::NoModifier);
+    case Key::CtrlEnd: return sendKey(Qt::Key_End, {}, Qt::ControlModifier);
+    }
 }
 
 void QtDriver::pressAlt(char letter) {
-    const char lower = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
-    gui_.act([lower] {
-        sendKey({keyForCharacter(static_cast<char32_t>(lower)), QString(QChar(lower)),
-                 Qt::AltModifier});
-    });
+    sendKey(keyFor(static_cast<char32_t>(letter)), QString(QChar(letter)), Qt::AltModifier);
 }
 
-void QtDriver::closeWindow(std::string_view window) {
-    const QPointer<QWindow> target =
-        gui_.ask([window] { return QPointer<QWindow>(findWindow(window)->windowHandle()); });
-    // The same request a window manager sends when the close box is pressed.
-    gui_.act([target] {
-        if (target) {
-            QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(
-                target);
-        }
-    });
+void QtDriver::closeBox(std::string_view window) {
+    // The request a window manager sends when the close box is pressed.
+    if (QtWindow* found = findWindow(window)) {
+        QWindowSystemInterface::handleCloseEvent<Synchronous>(
+            found->windowHandle());
+    }
 }
 
-std::optional<Focus> QtDriver::focus() {
-    return gui_.ask([]() -> std::optional<Focus> {
-        const QWidget* focused = QApplication::focusWidget();
-        if (focused == nullptr) {
-            return std::nullopt;
+void QtDriver::pressOk() {
+    if (QMessageBox* found = openBox()) {
+        clickOn(found->button(QMessageBox::Ok));
+    }
+}
+
+std::vector<std::string> QtDriver::windows() {
+    std::vector<std::string> names;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QtWindow*>(widget) != nullptr && widget->isVisible()) {
+            names.push_back(widget->objectName().toStdString());
         }
-        return Focus{focused->window()->objectName().toStdString(),
-                     focused->objectName().toStdString()};
-    });
+    }
+    return names;
+}
+
+std::u16string QtDriver::caption(std::string_view window) {
+    QtWindow* found = findWindow(window);
+    return found != nullptr ? toU16(found->windowTitle()) : u"(not open)";
 }
 
 std::u16string QtDriver::text(std::string_view window, std::string_view control) {
-    return gui_.ask([=] {
-        QWidget* widget = findControl(window, control);
-        if (const auto* label = qobject_cast<QLabel*>(widget)) {
-            return toU16(label->text());
-        }
-        if (const auto* line = qobject_cast<QLineEdit*>(widget)) {
-            return toU16(line->text());
-        }
-        if (const auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
-            return fromMultiLineText(box->toPlainText());
-        }
-        return toU16(qobject_cast<QPushButton*>(widget)->text());
-    });
+    QWidget* w = findControl(window, control);
+    if (w == nullptr) {
+        return u"(not shown)";
+    }
+    if (const auto* label = qobject_cast<QLabel*>(w)) {
+        return toU16(label->text());
+    }
+    if (const auto* line = qobject_cast<QLineEdit*>(w)) {
+        return toU16(line->text());
+    }
+    return fromMultiLineText(qobject_cast<QPlainTextEdit*>(w)->toPlainText());
 }
 
-VisibleLines QtDriver::visibleLines(std::string_view window, std::string_view control) {
-    return gui_.ask([=] {
-        const auto* box = qobject_cast<QPlainTextEdit*>(findControl(window, control));
-        if (box == nullptr) {
-            throw std::runtime_error(std::string(control) + " is not a multi-line box");
-        }
-        const int bottom = box->viewport()->height() - 1;
-        return VisibleLines{box->cursorForPosition(QPoint(0, 0)).blockNumber(),
-                            box->cursorForPosition(QPoint(0, bottom)).blockNumber()};
-    });
+std::string QtDriver::focus() {
+    const QWidget* focused = QApplication::focusWidget();
+    if (focused == nullptr) {
+        return "";
+    }
+    if (qobject_cast<const QMessageBox*>(focused->window()) != nullptr) {
+        return "MessageBox";
+    }
+    return (focused->window()->objectName() + '.' + focused->objectName()).toStdString();
 }
 
-std::optional<std::u16string> QtDriver::messageBox() {
-    return gui_.ask([]() -> std::optional<std::u16string> {
-        if (const auto* box = openMessageBox()) {
-            return toU16(box->text());
-        }
-        return std::nullopt;
-    });
+std::optional<std::u16string> QtDriver::box() {
+    if (const QMessageBox* found = openBox()) {
+        return toU16(found->text());
+    }
+    return std::nullopt;
 }
 
-std::u16string QtDriver::messageBoxTitle() {
-    return gui_.ask([] {
-        const auto* box = openMessageBox();
-        return box != nullptr ? toU16(box->windowTitle()) : std::u16string();
-    });
+std::u16string QtDriver::boxTitle() {
+    const QMessageBox* found = openBox();
+    return found != nullptr ? toU16(found->windowTitle()) : u"";
 }
 
-void QtDriver::dismissMessageBox() {
-    const auto target = gui_.ask([] {
-        const auto* box = openMessageBox();
-        if (box == nullptr) {
-            throw std::runtime_error("no message box is open");
-        }
-        return clickTarget(box->button(QMessageBox::Ok));
-    });
-    gui_.act([target] { clickAt(target); });
+bool QtDriver::ended() { return host_->runEnded(); }
+
+std::pair<int, int> QtDriver::shownLines(std::string_view window, std::string_view control) {
+    const auto* box = qobject_cast<QPlainTextEdit*>(findControl(window, control));
+    if (box == nullptr) {
+        return {-1, -1};
+    }
+    const int bottom = box->viewport()->height() - 1;
+    return {box->cursorForPosition(QPoint(0, 0)).blockNumber(),
+            box->cursorForPosition(QPoint(0, bottom)).blockNumber()};
 }
 
-bool QtDriver::runEnded() {
-    return gui_.ask([this] { return host_.runEnded(); });
+std::vector<std::string> QtDriver::describe(std::string_view window) {
+    QtWindow* found = findWindow(window);
+    if (found == nullptr) {
+        return {std::string(window) + " is not open"};
+    }
+    const bool fixed = found->minimumSize() == found->maximumSize();
+    std::string title = std::string(window) + " " + quoted(found->windowTitle()) +
+                        (fixed ? " fixed [" : " sizable [") + std::to_string(found->width()) +
+                        " " + std::to_string(found->height()) + "]";
+    // The window system's own pixels: the logical size at the screen's scale.
+    const QSize native = found->windowHandle()->handle()->geometry().size();
+    if (native != found->size() * found->devicePixelRatio()) {
+        title += " native " + std::to_string(native.width()) + "x" + std::to_string(native.height());
+    }
+    std::vector<std::string> lines{title};
+    const auto id = std::ranges::find(allWindows, window, nameOf);
+    for (const auto& control : host_->layoutOf(*id).controls) {
+        lines.push_back(describeControl(found->control(control.name), *found));
+    }
+    return lines;
 }
 
-double QtDriver::devicePixelRatio(std::string_view window) {
-    return gui_.ask([window] { return findWindow(window)->devicePixelRatio(); });
-}
+int QtDriver::dpi(std::string_view /*window*/) { return 96; }  // logical pixels, at any scale
 
-PixelRect QtDriver::nativeClientArea(std::string_view window) {
-    return gui_.ask(
-        [window] { return toPixelRect(findWindow(window)->windowHandle()->handle()->geometry()); });
-}
-
-QtDriver::CaptionRoom QtDriver::captionRoom(std::string_view window, std::string_view control) {
-    return gui_.ask([=] {
-        QWidget* widget = findControl(window, control);
-        if (const auto* label = qobject_cast<QLabel*>(widget)) {
-            const QRect room = label->contentsRect();
-            const int flags = static_cast<int>(label->alignment()) | Qt::TextWordWrap;
-            return CaptionRoom{toPixelRect(room),
-                               toPixelRect(inkOf(*label, room, flags, label->text()))};
-        }
-        if (auto* button = qobject_cast<QPushButton*>(widget)) {
-            QStyleOptionButton option;
-            option.initFrom(button);
-            const QRect room =
-                button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-            const int flags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
-            return CaptionRoom{toPixelRect(room),
-                               toPixelRect(inkOf(*button, room, flags, button->text()))};
-        }
-        throw std::runtime_error(std::string(control) + " has no caption");
-    });
-}
-
-std::vector<int> QtDriver::iconSizes(std::string_view window) {
-    return gui_.ask([window] {
-        std::vector<int> sizes;
-        for (const QSize size : findWindow(window)->windowIcon().availableSizes()) {
-            sizes.push_back(size.width());
-        }
-        std::ranges::sort(sizes);
-        return sizes;
-    });
-}
-
-}  // namespace quillory::scenario
+}  // namespace quillory::gui

@@ -1,63 +1,46 @@
 #pragma once
 
-#include <QPointer>
-#include <QWidget>
+#include <memory>
 
-#include "gui_thread.h"
+#include "gui/driver.h"
 #include "host/qt/qt_toolkit.h"
 #include "host/window_host.h"
-#include "scenarios/driver.h"
 
-namespace quillory::scenario {
+namespace quillory::gui {
 
-// Drives the Qt program through the window system's own input path: mouse
-// and key events reach a QWindow as if from the display server, so modal
-// blocking, shortcuts and focus handling are Qt's own.
+// The Qt program, driven through the window system's own input path: mouse
+// and key events reach a QWindow as if from the display server.
 class QtDriver final : public Driver {
 public:
-    explicit QtDriver(const WindowHost& host) : host_(host) {}
-
-    std::vector<std::string> openWindows() override;
-    std::u16string windowCaption(std::string_view window) override;
-    PixelRect clientArea(std::string_view window) override;
-    PixelRect controlRect(std::string_view window, std::string_view control) override;
-    bool isResizable(std::string_view window) override;
+    void start() override;
+    void post(std::function<void()> work) override;
+    int runLoop() override;
+    void quit(int code) override;
+    bool settled(int passes) override;
+    void stop() override;
 
     void click(std::string_view window, std::string_view control) override;
     void type(std::u16string_view text) override;
     void enterText(std::u16string_view text) override;
     void press(Key key) override;
     void pressAlt(char letter) override;
-    void closeWindow(std::string_view window) override;
+    void closeBox(std::string_view window) override;
+    void pressOk() override;
 
-    std::optional<Focus> focus() override;
+    std::vector<std::string> windows() override;
+    std::u16string caption(std::string_view window) override;
     std::u16string text(std::string_view window, std::string_view control) override;
-    VisibleLines visibleLines(std::string_view window, std::string_view control) override;
-
-    std::optional<std::u16string> messageBox() override;
-    std::u16string messageBoxTitle() override;
-    void dismissMessageBox() override;
-
-    bool runEnded() override;
-
-    // Only Qt's: how the window meets the screen.
-    [[nodiscard]] double devicePixelRatio(std::string_view window);
-    // The client area in the screen's own pixels, as the window system has it.
-    [[nodiscard]] PixelRect nativeClientArea(std::string_view window);
-    // Where a label's or button's caption may go, and the box its letters
-    // cover when drawn there as the control draws it but not cut off at the
-    // edges; the caption is clipped if they go further. Empty: no letters.
-    struct CaptionRoom {
-        PixelRect room;
-        PixelRect ink;
-    };
-    [[nodiscard]] CaptionRoom captionRoom(std::string_view window, std::string_view control);
-    // The pixel sizes of the window's icon.
-    [[nodiscard]] std::vector<int> iconSizes(std::string_view window);
+    std::string focus() override;
+    std::optional<std::u16string> box() override;
+    std::u16string boxTitle() override;
+    bool ended() override;
+    std::pair<int, int> shownLines(std::string_view window, std::string_view control) override;
+    std::vector<std::string> describe(std::string_view window) override;
+    int dpi(std::string_view window) override;
 
 private:
-    const WindowHost& host_;
-    GuiThread gui_;
+    std::unique_ptr<QtToolkit> toolkit_;
+    std::unique_ptr<WindowHost> host_;
 };
 
-}  // namespace quillory::scenario
+}  // namespace quillory::gui

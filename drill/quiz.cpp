@@ -1,4 +1,4 @@
-#include "drill/test_logic.h"
+#include "drill/quiz.h"
 
 namespace quillory {
 namespace {

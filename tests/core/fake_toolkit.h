@@ -1,7 +1,7 @@
 #pragma once
 
-#include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,20 +9,20 @@
 
 namespace quillory {
 
-// A toolkit with no windows behind it: it keeps control texts in a map and
-// writes down what the host asked of it, for fast tests of the host's rules
-// and the windows' handlers.
+// A toolkit with no windows behind it: control texts live in a map and every
+// call the host makes is written down. A message box returns at once; the
+// text it showed is kept until someone takes it.
 class FakeToolkit final : public Toolkit {
 public:
     void build(const WindowLayout& layout) override {
-        log.push_back("build " + std::string(nameOf(layout.id)));
+        note("build", layout.id);
         for (const auto& control : layout.controls) {
             texts[key(layout.id, control.name)] = std::u16string(control.caption);
         }
     }
-    void present(WindowId id) override { log.push_back("present " + std::string(nameOf(id))); }
-    void activate(WindowId id) override { log.push_back("activate " + std::string(nameOf(id))); }
-    void destroy(WindowId id) override { log.push_back("destroy " + std::string(nameOf(id))); }
+    void present(WindowId id) override { note("present", id); }
+    void activate(WindowId id) override { note("activate", id); }
+    void destroy(WindowId id) override { note("destroy", id); }
     std::u16string text(WindowId id, const ControlLayout& control) override {
         return texts.at(key(id, control.name));
     }
@@ -30,22 +30,23 @@ public:
         texts.at(key(id, control.name)) = std::u16string(text);
     }
     void messageBox(std::u16string_view text) override {
-        log.push_back("message box");
-        messages.emplace_back(text);
-        if (whileMessageBoxIsOpen) {
-            whileMessageBoxIsOpen();
-        }
+        log.emplace_back("message box");
+        box = std::u16string(text);
     }
-    void endRun() override { log.push_back("end run"); }
+    void endRun() override { log.emplace_back("end run"); }
 
     static std::string key(WindowId id, std::string_view control) {
         return std::string(nameOf(id)) + "." + std::string(control);
     }
 
     std::vector<std::string> log;
-    std::vector<std::u16string> messages;
-    std::map<std::string, std::u16string> texts;
-    std::function<void()> whileMessageBoxIsOpen;
+    std::map<std::string, std::u16string, std::less<>> texts;
+    std::optional<std::u16string> box;
+
+private:
+    void note(std::string_view what, WindowId id) {
+        log.push_back(std::string(what) + " " + std::string(nameOf(id)));
+    }
 };
 
 }  // namespace quillory

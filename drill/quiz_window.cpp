@@ -1,8 +1,8 @@
-#include "drill/test_window.h"
+#include "drill/quiz_window.h"
 
 #include <array>
 
-#include "drill/test_logic.h"
+#include "drill/quiz.h"
 
 namespace quillory {
 namespace {

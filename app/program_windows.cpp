@@ -1,6 +1,6 @@
-#include "app/windows.h"
+#include "app/program_windows.h"
 
-#include "drill/test_window.h"
+#include "drill/quiz_window.h"
 #include "screens/about_window.h"
 #include "screens/main_menu.h"
 #include "screens/verb_list_window.h"
