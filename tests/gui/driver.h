@@ -59,6 +59,9 @@ public:
     // The first and the last line a multi-line box shows, counted from 0.
     [[nodiscard]] virtual std::pair<int, int> shownLines(std::string_view window,
                                                           std::string_view control) = 0;
+    // What a screen reader calls the control.
+    [[nodiscard]] virtual std::u16string accessibleName(std::string_view window,
+                                                        std::string_view control) = 0;
     // The window as the learner sees it, one line for the window and one
     // for each control, in the form of tests/data/layouts.txt with places and
     // sizes in the screen's pixels; dpi says how many make an inch.
@@ -70,6 +73,10 @@ public:
 // afterEach, if given, sees the program once each step has settled.
 void run(Driver& driver, const std::vector<Step>& steps,
          const std::function<void(Driver&)>& afterEach = {});
+
+// The reference lines of a window from tests/data/layouts.txt, with every
+// [place and size] in twips turned into pixels at dpi.
+std::vector<std::string> expectedLayout(std::string_view window, int dpi);
 
 // All a learner sees of the test's position and of the run.
 Snapshot snapshot(Driver& driver);

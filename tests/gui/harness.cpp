@@ -27,42 +27,12 @@ std::vector<std::string> sorted(std::vector<std::string> names) {
     return names;
 }
 
-// The reference lines of one window, with every [place and size] in twips
-// turned into the screen's pixels.
-std::vector<std::string> expectedLayout(std::string_view window, int dpi) {
-    std::vector<std::string> lines;
-    std::istringstream golden(utf8(layoutsGolden));
-    bool inWindow = false;
-    for (std::string line; std::getline(golden, line);) {
-        if (!line.starts_with(' ')) {
-            inWindow = line.starts_with(std::string(window) + ' ');
-        }
-        if (!inWindow) {
-            continue;
-        }
-        static const std::regex twips(R"(\[([\d ]+)\])");
-        std::string pixels;
-        auto from = line.cbegin();
-        for (std::sregex_iterator at(line.begin(), line.end(), twips), end; at != end; ++at) {
-            pixels.append(from, (*at)[0].first) += '[';
-            std::istringstream numbers((*at)[1].str());
-            std::string separator;
-            for (long value = 0; numbers >> value; separator = " ") {
-                pixels += separator + std::to_string((value * dpi + 720) / 1440);
-            }
-            pixels += ']';
-            from = (*at)[0].second;
-        }
-        lines.push_back(pixels.append(from, line.cend()));
-    }
-    return lines;
-}
-
 void expect(Driver& d, const Step& s) {
     switch (s.kind) {
     case Windows: EXPECT_EQ(sorted(d.windows()), s.names); break;
     case Caption: EXPECT_EQ(utf8(d.caption(s.window)), utf8(s.text)); break;
     case Text: EXPECT_EQ(d.text(s.window, s.control), s.text) << utf8(d.text(s.window, s.control)); break;
+    case Named: EXPECT_EQ(utf8(d.accessibleName(s.window, s.control)), utf8(s.text)); break;
     case Focus: EXPECT_EQ(d.focus(), s.window + (s.control.empty() ? "" : ".") + s.control); break;
     case Box:
         EXPECT_EQ(utf8(d.box().value_or(u"(no message box)")), utf8(s.text));
@@ -173,7 +143,9 @@ private:
                 ADD_FAILURE() << "the steps left a message box open";
             }
             *alive_ = false;
-            d_.quit(scenarioFinished);
+            if (!d_.ended()) {  // else the loop is already on its way out
+                d_.quit(scenarioFinished);
+            }
             return;
         }
         schedule();
@@ -207,6 +179,37 @@ private:
 };
 
 }  // namespace
+
+// The reference lines of one window, with every [place and size] in twips
+// turned into the screen's pixels.
+std::vector<std::string> expectedLayout(std::string_view window, int dpi) {
+    std::vector<std::string> lines;
+    std::istringstream golden(utf8(layoutsGolden));
+    bool inWindow = false;
+    for (std::string line; std::getline(golden, line);) {
+        if (!line.starts_with(' ')) {
+            inWindow = line.starts_with(std::string(window) + ' ');
+        }
+        if (!inWindow) {
+            continue;
+        }
+        static const std::regex twips(R"(\[([\d ]+)\])");
+        std::string pixels;
+        auto from = line.cbegin();
+        for (std::sregex_iterator at(line.begin(), line.end(), twips), end; at != end; ++at) {
+            pixels.append(from, (*at)[0].first) += '[';
+            std::istringstream numbers((*at)[1].str());
+            std::string separator;
+            for (long value = 0; numbers >> value; separator = " ") {
+                pixels += separator + std::to_string((value * dpi + 720) / 1440);
+            }
+            pixels += ']';
+            from = (*at)[0].second;
+        }
+        lines.push_back(pixels.append(from, line.cend()));
+    }
+    return lines;
+}
 
 void run(Driver& driver, const std::vector<Step>& steps,
          const std::function<void(Driver&)>& afterEach) {

@@ -66,7 +66,7 @@ const Scenario scenarios[] = {
         click("Form3.Text2"), type(u"arose"), click("Form3.Command1"), box(right), ok(), noBox(),
         text("Form3.Text2", u"arose"), text("Form3.Text3", u""), verb(u"arise"),
         click("Form3.Command3"), verb(u"awake"), text("Form3.Text2", u""),
-        click("Form3.Command4"), windows({"Form1"})}},
+        named("Form3.Label1", u"Infinitive: awake"), click("Form3.Command4"), windows({"Form1"})}},
     {"WrongAnswersKeepWhatWasTyped", {
         click("Form1.Command2"), type(u"arose"), click("Form3.Command2"), box(wrongParticiple), ok(),
         click("Form3.Command1"), box(wrongPastTense), ok(),

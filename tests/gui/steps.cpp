@@ -24,7 +24,7 @@ Step with(Step step, std::u16string_view text) {
 
 constexpr std::array kindNames{"click",  "type",     "typeInto", "altIn",   "enterText", "press",
                                "alt",    "closeBox", "ok",       "windows", "caption",   "text",
-                               "focus",  "box",      "noBox",    "ended",   "running",   "listView",
+                               "named",  "focus",  "box",      "noBox",    "ended",   "running",   "listView",
                                "layout"};
 constexpr std::array keyNames{"Tab", "ShiftTab", "Enter", "Escape", "End", "CtrlEnd"};
 
@@ -102,6 +102,9 @@ Step caption(std::string_view window, std::u16string_view text) {
     return with(on(Caption, window), text);
 }
 Step text(std::string_view control, std::u16string_view text) { return with(on(Text, control), text); }
+Step named(std::string_view control, std::u16string_view text) {
+    return with(on(Named, control), text);
+}
 Step focus(std::string_view control) { return on(Focus, control); }
 Step box(std::u16string_view text) { return with({.kind = Box}, text); }
 Step noBox() { return {.kind = NoBox}; }

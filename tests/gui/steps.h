@@ -29,6 +29,7 @@ struct Step {
         Windows,     // names: the program's windows on screen, sorted
         Caption,     // window's title is text
         Text,        // window.control shows text
+        Named,       // a screen reader calls window.control text
         Focus,       // window.control has the keyboard focus ("MessageBox" for a box)
         Box,         // a message box saying text, titled "Quillory"
         NoBox,
@@ -80,6 +81,7 @@ Step ok();
 Step windows(std::vector<std::string> names);
 Step caption(std::string_view window, std::u16string_view text);
 Step text(std::string_view control, std::u16string_view text);
+Step named(std::string_view control, std::u16string_view text);
 Step focus(std::string_view control);
 Step box(std::u16string_view text);
 Step noBox();

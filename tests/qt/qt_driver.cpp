@@ -336,6 +336,12 @@ std::vector<std::string> QtDriver::describe(std::string_view window) {
     return lines;
 }
 
+std::u16string QtDriver::accessibleName(std::string_view window, std::string_view control) {
+    QWidget* w = findControl(window, control);
+    return w != nullptr ? toU16(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name))
+                        : u"(not shown)";
+}
+
 int QtDriver::dpi(std::string_view /*window*/) { return 96; }  // logical pixels, at any scale
 
 }  // namespace quillory::gui

@@ -35,6 +35,7 @@ public:
     std::u16string boxTitle() override;
     bool ended() override;
     std::pair<int, int> shownLines(std::string_view window, std::string_view control) override;
+    std::u16string accessibleName(std::string_view window, std::string_view control) override;
     std::vector<std::string> describe(std::string_view window) override;
     int dpi(std::string_view window) override;
 

@@ -3,7 +3,7 @@
 #include <cwchar>
 #include <vector>
 
-namespace quillory::scenario::input {
+namespace quillory::gui::input {
 namespace {
 
 // The extra data of a key message: repeat count, scan code, the Alt
@@ -86,12 +86,12 @@ void click(HWND target) {
     PostMessageW(target, WM_LBUTTONUP, 0, middle);
 }
 
-void press(const GuiThread& gui, const Stroke& stroke) {
+void press(const std::function<void(std::function<void()>)>& post, const Stroke& stroke) {
     HWND target = GetFocus();
     if (target == nullptr) {
         return;  // no window of the program has the keyboard
     }
-    gui.post([stroke] { setModifierKeys(stroke.shift, stroke.control, stroke.alt); });
+    post([stroke] { setModifierKeys(stroke.shift, stroke.control, stroke.alt); });
     std::vector<UINT> modifiers;
     if (stroke.shift) {
         modifiers.push_back(VK_SHIFT);
@@ -110,7 +110,7 @@ void press(const GuiThread& gui, const Stroke& stroke) {
     for (auto modifier = modifiers.rbegin(); modifier != modifiers.rend(); ++modifier) {
         postKey(target, *modifier, true, stroke.alt);
     }
-    gui.post([] { setModifierKeys(false, false, false); });
+    post([] { setModifierKeys(false, false, false); });
 }
 
 void type(std::u16string_view text) {
@@ -129,4 +129,4 @@ HWND openMessageBox() {
     return found;
 }
 
-}  // namespace quillory::scenario::input
+}  // namespace quillory::gui::input

@@ -2,13 +2,12 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string_view>
-
-#include "win32/gui_thread.h"
 
 // Learner input as the window manager delivers it, posted on the GUI
 // thread. Nothing here bypasses what Windows itself would refuse.
-namespace quillory::scenario::input {
+namespace quillory::gui::input {
 
 // Whether the window manager would let input reach window: it and every
 // window it sits in are visible and enabled. A window under a modal box is
@@ -29,7 +28,7 @@ struct Stroke {
     bool control = false;
     bool alt = false;
 };
-void press(const GuiThread& gui, const Stroke& stroke);
+void press(const std::function<void(std::function<void()>)>& post, const Stroke& stroke);
 
 // Characters to the window with the keyboard focus, as the keyboard layout
 // would turn key presses into them.
@@ -38,4 +37,4 @@ void type(std::u16string_view text);
 // The open message box of the program, or nullptr.
 [[nodiscard]] HWND openMessageBox();
 
-}  // namespace quillory::scenario::input
+}  // namespace quillory::gui::input

@@ -2,55 +2,61 @@
 
 #include <windows.h>
 
+#include <memory>
+
+#include "gui/driver.h"
 #include "host/win32/win32_toolkit.h"
 #include "host/window_host.h"
-#include "scenarios/driver.h"
-#include "win32/gui_thread.h"
 
-namespace quillory::scenario {
+namespace quillory::gui {
 
-// Drives the Windows program as the window manager would: clicks and keys
+// The Windows program, driven as the window manager would: clicks and keys
 // are posted to the window under them or with the focus and go through the
-// program's own message loop, so Tab, access keys and message boxes are
-// handled by the Windows API itself. Input reaches only windows that could
-// take it: a window disabled by a message box takes no click.
+// program's own message loop, so Tab, access keys and message boxes are the
+// Windows API's own. Input reaches only windows that could take it: a
+// window disabled by a message box takes no click.
 class Win32Driver final : public Driver {
 public:
-    Win32Driver(const win32::Win32Toolkit& toolkit, const WindowHost& host, const GuiThread& gui)
-        : toolkit_(toolkit), host_(host), gui_(gui) {}
+    Win32Driver();
+    ~Win32Driver() override;
+    Win32Driver(const Win32Driver&) = delete;
+    Win32Driver& operator=(const Win32Driver&) = delete;
 
-    std::vector<std::string> openWindows() override;
-    std::u16string windowCaption(std::string_view window) override;
-    PixelRect clientArea(std::string_view window) override;
-    PixelRect controlRect(std::string_view window, std::string_view control) override;
-    bool isResizable(std::string_view window) override;
+    void start() override;
+    void post(std::function<void()> work) override;
+    int runLoop() override;
+    void quit(int code) override;
+    bool settled(int passes) override;
+    void stop() override;
 
     void click(std::string_view window, std::string_view control) override;
     void type(std::u16string_view text) override;
     void press(Key key) override;
     void pressAlt(char letter) override;
-    void closeWindow(std::string_view window) override;
+    void closeBox(std::string_view window) override;
+    void pressOk() override;
 
-    std::optional<Focus> focus() override;
+    std::vector<std::string> windows() override;
+    std::u16string caption(std::string_view window) override;
     std::u16string text(std::string_view window, std::string_view control) override;
-    VisibleLines visibleLines(std::string_view window, std::string_view control) override;
+    std::string focus() override;
+    std::optional<std::u16string> box() override;
+    std::u16string boxTitle() override;
+    bool ended() override;
+    std::pair<int, int> shownLines(std::string_view window, std::string_view control) override;
+    std::u16string accessibleName(std::string_view window, std::string_view control) override;
+    std::vector<std::string> describe(std::string_view window) override;
+    int dpi(std::string_view window) override;
 
-    std::optional<std::u16string> messageBox() override;
-    std::u16string messageBoxTitle() override;
-    void dismissMessageBox() override;
-
-    bool runEnded() override;
+    // The open window called name, or nullptr.
+    [[nodiscard]] const win32::Win32Window* window(std::string_view name) const;
 
 private:
-    // These run on the GUI thread; they throw when the window is not open.
-    [[nodiscard]] const win32::Win32Window& openWindow(std::string_view name) const;
-    [[nodiscard]] HWND controlHandle(std::string_view window, std::string_view control) const;
-    [[nodiscard]] std::string nameOf(HWND topLevel) const;
-    void postKeyStroke(UINT key, bool shift, bool control, bool alt) const;
+    [[nodiscard]] HWND control(std::string_view window, std::string_view name) const;
 
-    const win32::Win32Toolkit& toolkit_;
-    const WindowHost& host_;
-    const GuiThread& gui_;
+    HWND work_ = nullptr;  // a message-only window that runs posted work
+    std::unique_ptr<win32::Win32Toolkit> toolkit_;
+    std::unique_ptr<WindowHost> host_;
 };
 
-}  // namespace quillory::scenario
+}  // namespace quillory::gui
