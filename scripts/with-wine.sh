@@ -23,6 +23,7 @@ fi
 WINEPREFIX="$(mktemp -d)/wine"
 mkdir "$WINEPREFIX"
 export WINEPREFIX
+export TMPDIR="$(dirname "$WINEPREFIX")"  # where wineserver keeps its socket
 export WINEDEBUG=-all
 export QUILLORY_SCREEN_DPI="$dpi"  # what the tests should find
 cleanup() {

@@ -18,8 +18,9 @@ struct Step {
         // or at one a message box blocks, changes nothing, as on a desktop.
         Click,       // window.control, in its middle
         Type,        // text, key by key, into whatever has the focus
-        TypeInto,    // window.control: click it, End, type text; all unless a box is open
-        AltIn,       // Form3: click its heading Label2, then Alt with letter; unless a box is open
+        TypeInto,    // window.control: click it, End, type text; only while the window
+                     // is open and no message box is
+        AltIn,       // Form3: click its heading Label2, then Alt with letter; as above
         EnterText,   // text in one piece, as an input method commits it
         Press,       // key
         PressAlt,    // Alt with letter
@@ -46,13 +47,15 @@ struct Step {
     Key key = Key::Tab;
     char letter = 0;
     int number = 0;
-    bool unlessBox = false;  // an action that is not done while a message box is open
+    // A part of a longer step, done only while this window is open and no
+    // message box is.
+    std::string onlyIn{};
 };
 
 // What the random test compares after every step: all a learner can see of
 // the test's position and of the program's life.
 struct Snapshot {
-    std::vector<std::string> windows;  // sorted
+    std::vector<std::string> windows{};  // sorted
     std::u16string verb{};             // Form3's Label1, Text2, Text3, when it is open
     std::u16string pastTense{};
     std::u16string participle{};

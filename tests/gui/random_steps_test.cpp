@@ -1,0 +1,99 @@
+// Random sequences of a learner's actions, on a real backend, compared after
+// every step with what the program's toolkit-free core says it should show.
+// The scripted scenarios pin what the handlers do; this finds the orders of
+// events nobody scripted. RC_PARAMS sets the seed and the amount (see the
+// README); a failure prints the seed and the shortest sequence found.
+#include <gtest/gtest.h>
+#include <rapidcheck.h>
+
+#include <iostream>
+
+#include "app/program_windows.h"
+#include "gui/driver.h"
+#include "gui/oracle.h"
+
+namespace quillory::gui {
+namespace {
+
+// Every control of every window, as "Form3.Command1".
+std::vector<std::string> controls() {
+    std::vector<std::string> names;
+    for (const auto& window : makeWindows()) {
+        for (const auto& control : window->layout().controls) {
+            names.push_back(std::string(nameOf(window->layout().id)) + "." +
+                            std::string(control.name));
+        }
+    }
+    return names;
+}
+
+// Answers near the right ones, and letters beyond ASCII and the BMP.
+rc::Gen<std::u16string> answer() {
+    static const std::vector<std::u16string> pieces{
+        u"arose", u"arisen", u"awoke", u"awaked", u"was", u"been", u"a", u"e", u"A", u" ",
+        u"\u00e9", u"\u00df", u"\u4e2d", u"\U0001F600"};
+    return rc::gen::map(rc::gen::container<std::vector<std::u16string>>(rc::gen::elementOf(pieces)),
+                        [](const std::vector<std::u16string>& parts) {
+                            std::u16string text;
+                            for (const auto& part : parts) {
+                                text += part;
+                            }
+                            return text;
+                        });
+}
+
+rc::Gen<Step> anyStep() {
+    using namespace rc;
+    static const auto targets = controls();
+    return gen::weightedOneOf<Step>({
+        {8, gen::map(gen::elementOf(targets), [](const std::string& c) { return steps::click(c); })},
+        {3, gen::apply([](bool past, const std::u16string& text) {
+                 return steps::typeInto(past ? "Form3.Text2" : "Form3.Text3", text);
+             }, gen::arbitrary<bool>(), answer())},
+        {2, gen::map(gen::elementOf(std::string("panmb")), [](char c) { return steps::altIn(c); })},
+        {1, gen::map(gen::elementOf(std::vector<std::string>{"Form1", "Form2", "Form3", "Form4"}),
+                     [](const std::string& w) { return steps::closeBox(w); })},
+        {3, gen::just(steps::ok())},
+    });
+}
+
+}  // namespace
+
+// What the backend shows after each step.
+std::vector<Snapshot> shownSnapshots(const std::vector<Step>& steps);
+
+namespace {
+
+TEST(RandomSteps, TheProgramShowsWhatItsCoreSaysAfterEveryStep) {
+    std::size_t stepsRun = 0;
+    std::size_t sequences = 0;
+    const bool passed = rc::check([&] {
+        const auto steps = *rc::gen::container<std::vector<Step>>(anyStep());
+        const auto expected = expectedSnapshots(steps);
+        const auto shown = shownSnapshots(steps);
+        stepsRun += steps.size();
+        ++sequences;
+        RC_ASSERT(shown.size() == expected.size());
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            if (shown[i] != expected[i]) {
+                RC_FAIL("after step " + std::to_string(i + 1) + ", " +
+                        testing::PrintToString(steps[i]) + ":\n  shown    " +
+                        testing::PrintToString(shown[i]) + "\n  expected " +
+                        testing::PrintToString(expected[i]));
+            }
+        }
+    });
+    std::cout << stepsRun << " steps in " << sequences << " sequences\n";
+    EXPECT_TRUE(passed);
+}
+
+}  // namespace
+
+std::vector<Snapshot> shownSnapshots(const std::vector<Step>& steps) {
+    std::vector<Snapshot> shown;
+    const auto driver = makeDriver();
+    run(*driver, steps, [&shown](Driver& d) { shown.push_back(snapshot(d)); });
+    return shown;
+}
+
+}  // namespace quillory::gui
