@@ -1,6 +1,7 @@
 #include "gui/steps.h"
 
 #include <array>
+#include <sstream>
 
 namespace quillory::gui {
 namespace {
@@ -83,6 +84,40 @@ std::ostream& operator<<(std::ostream& out, const Snapshot& s) {
         out << "; box \"" << utf8(*s.box) << '"';
     }
     return out << (s.ended ? "; ended}" : "}");
+}
+
+// "kind window control letter key units...", with "-" for an empty field and
+// the text's UTF-16 units in hexadecimal.
+std::string toWire(const Step& step) {
+    std::ostringstream out;
+    const auto field = [&out](const std::string& text) { out << ' ' << (text.empty() ? "-" : text); };
+    out << static_cast<int>(step.kind);
+    field(step.window);
+    field(step.control);
+    out << ' ' << static_cast<int>(step.letter) << ' ' << static_cast<int>(step.key) << std::hex;
+    for (const char16_t unit : step.text) {
+        out << ' ' << static_cast<unsigned>(unit);
+    }
+    return out.str();
+}
+
+Step fromWire(const std::string& line) {
+    std::istringstream in(line);
+    Step step;
+    int kind = 0;
+    int letter = 0;
+    int key = 0;
+    in >> kind >> step.window >> step.control >> letter >> key >> std::hex;
+    step.kind = static_cast<Step::Kind>(kind);
+    step.letter = static_cast<char>(letter);
+    step.key = static_cast<Key>(key);
+    for (auto* name : {&step.window, &step.control}) {
+        *name = *name == "-" ? "" : *name;
+    }
+    for (unsigned unit = 0; in >> unit;) {
+        step.text += static_cast<char16_t>(unit);
+    }
+    return step;
 }
 
 namespace steps {

@@ -70,6 +70,11 @@ std::string utf8(std::u16string_view text);
 std::ostream& operator<<(std::ostream& out, const Step& step);
 std::ostream& operator<<(std::ostream& out, const Snapshot& snapshot);
 
+// A learner's action as one line of plain ASCII, to hand to another process
+// (the Windows program under Wine), and back.
+std::string toWire(const Step& step);
+Step fromWire(const std::string& line);
+
 // Writing steps down: "Form3.Command1" names a control in its window.
 namespace steps {
 Step click(std::string_view control);
