@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QTemporaryDir>
+#include <optional>
+
+#include "host/qt/qt_startup.h"
 
 namespace {
 
@@ -21,10 +24,11 @@ int main(int argc, char* argv[]) {
     }
     qInstallMessageHandler(quietPlatformNotes);
     // Qt wants a runtime folder; without one it would leave its own in /tmp.
-    const QTemporaryDir runtime;
+    std::optional<QTemporaryDir> runtime;
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+        qputenv("XDG_RUNTIME_DIR", runtime.emplace().path().toLocal8Bit());
     }
+    quillory::prepareQtStartup();  // as the program's main does
     ::testing::InitGoogleTest(&argc, argv);
     int qtArgc = 1;
     QApplication application(qtArgc, argv);
