@@ -17,9 +17,13 @@ sudo=""
 if [ "$(id -u)" -ne 0 ]; then
     sudo="sudo"
 fi
+# The package's triggers and the program write their caches in a home of
+# their own, not in the tester's.
+home=$(mktemp -d)
+export HOME="$home"
 echo "Installing $deb"
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "./$deb"
-trap 'DEBIAN_FRONTEND=noninteractive $sudo apt-get remove -y quillory >/dev/null' EXIT
+DEBIAN_FRONTEND=noninteractive $sudo HOME="$home" apt-get install -y "./$deb"
+trap 'DEBIAN_FRONTEND=noninteractive $sudo HOME="$home" apt-get remove -y quillory >/dev/null; rm -rf "$home"' EXIT
 
 app_id=org.example.Quillory
 desktop-file-validate "/usr/share/applications/$app_id.desktop"
