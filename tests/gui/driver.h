@@ -15,7 +15,8 @@ namespace quillory::gui {
 // the toolkit's own paths (a click is a mouse press and release on the
 // window, a key a key event to the window with the focus), so modal
 // blocking, shortcuts and focus are the toolkit's own. The harness decides
-// what to do and when; a driver only does it.
+// what to do and when; a driver only does it. Actions do nothing where the
+// learner could not do them; a control that is not shown reads as such.
 class Driver {
 public:
     Driver() = default;
@@ -31,59 +32,53 @@ public:
     virtual int runLoop() = 0;
     // Leaves every running loop with this exit code.
     virtual void quit(int code) = 0;
-    // One pass of waiting for what the last action caused; true once nothing
-    // it caused is left to handle (the harness gives the loop a turn between).
-    virtual bool settled(int passes) = 0;
+    // Whether what the last action caused has all been handled, after the
+    // loop has had this many turns since.
+    virtual bool settled(int turns) = 0;
     // Tears the program down.
     virtual void stop() = 0;
 
-    // Actions do nothing where the learner could not do them.
     virtual void click(std::string_view window, std::string_view control) = 0;
     virtual void type(std::u16string_view text) = 0;
     virtual void enterText(std::u16string_view text) { type(text); }
-    virtual void press(Key key) = 0;
+    virtual void press(std::string_view key) = 0;  // a key's name, as in Step
     virtual void pressAlt(char letter) = 0;
     virtual void closeBox(std::string_view window) = 0;
     virtual void pressOk() = 0;
 
     [[nodiscard]] virtual std::vector<std::string> windows() = 0;  // unsorted
-    [[nodiscard]] virtual std::u16string caption(std::string_view window) = 0;
     // A label's caption or a box's text; a multi-line box's lines end in CR LF.
     [[nodiscard]] virtual std::u16string text(std::string_view window,
                                               std::string_view control) = 0;
+    [[nodiscard]] virtual std::u16string accessibleName(std::string_view window,
+                                                        std::string_view control) = 0;
     // "Form3.Text2", "MessageBox", or "" when the program has no focus.
     [[nodiscard]] virtual std::string focus() = 0;
+    // The open message box's title and text, a line break between them.
     [[nodiscard]] virtual std::optional<std::u16string> box() = 0;
-    [[nodiscard]] virtual std::u16string boxTitle() = 0;
     [[nodiscard]] virtual bool ended() = 0;
     // The first and the last line a multi-line box shows, counted from 0.
     [[nodiscard]] virtual std::pair<int, int> shownLines(std::string_view window,
                                                           std::string_view control) = 0;
-    // What a screen reader calls the control.
-    [[nodiscard]] virtual std::u16string accessibleName(std::string_view window,
-                                                        std::string_view control) = 0;
-    // The window as the learner sees it, one line for the window and one
-    // for each control, in the form of tests/data/layouts.txt with places and
-    // sizes in the screen's pixels; dpi says how many make an inch.
+    // The window as the learner sees it, in the form of tests/data/layouts.txt
+    // with places and sizes in the screen's pixels, dpi of them to an inch.
     [[nodiscard]] virtual std::vector<std::string> describe(std::string_view window) = 0;
     [[nodiscard]] virtual int dpi(std::string_view window) = 0;
 };
+
+// The backend's driver; each backend's test program provides it.
+std::unique_ptr<Driver> makeDriver();
 
 // Runs the steps against a freshly started program and stops it again.
 // afterEach, if given, sees the program once each step has settled.
 void run(Driver& driver, const std::vector<Step>& steps,
          const std::function<void(Driver&)>& afterEach = {});
 
-// The reference lines of a window from tests/data/layouts.txt, with every
-// [place and size] in twips turned into pixels at dpi.
+// The reference lines of a window (tests/data/layouts.txt), each [place and
+// size] turned from twips into pixels at dpi.
 std::vector<std::string> expectedLayout(std::string_view window, int dpi);
 
 // All a learner sees of the test's position and of the run.
 Snapshot snapshot(Driver& driver);
 
-}  // namespace quillory::gui
-
-namespace quillory::gui {
-// The backend's driver; each backend's test program provides it.
-std::unique_ptr<Driver> makeDriver();
 }  // namespace quillory::gui

@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <regex>
 #include <sstream>
 
 #include "gui/driver.h"
@@ -19,92 +18,80 @@ namespace {
 
 using enum Step::Kind;
 
-constexpr int scenarioFinished = 2;  // the loop's exit code when the steps, not the run, end
-constexpr int maximumPasses = 50;
+constexpr int stepsFinished = 2;  // the loop's exit code when the steps, not the run, end
+constexpr int maximumTurns = 50;
 
-std::vector<std::string> sorted(std::vector<std::string> names) {
+std::string joined(std::vector<std::string> names) {
     std::ranges::sort(names);
-    return names;
+    std::string text;
+    for (const auto& name : names) {
+        text += (text.empty() ? "" : ",") + name;
+    }
+    return text;
 }
 
-void expect(Driver& d, const Step& s) {
-    switch (s.kind) {
-    case Windows: EXPECT_EQ(sorted(d.windows()), s.names); break;
-    case Caption: EXPECT_EQ(utf8(d.caption(s.window)), utf8(s.text)); break;
-    case Text: EXPECT_EQ(d.text(s.window, s.control), s.text) << utf8(d.text(s.window, s.control)); break;
-    case Named: EXPECT_EQ(utf8(d.accessibleName(s.window, s.control)), utf8(s.text)); break;
-    case Focus: EXPECT_EQ(d.focus(), s.window + (s.control.empty() ? "" : ".") + s.control); break;
-    case Box:
-        EXPECT_EQ(utf8(d.box().value_or(u"(no message box)")), utf8(s.text));
-        EXPECT_EQ(d.boxTitle(), u"Quillory");
-        break;
-    case NoBox: EXPECT_EQ(d.box(), std::nullopt) << "a message box is open"; break;
-    case Ended: EXPECT_TRUE(d.ended()) << "the run goes on"; break;
-    case Running: EXPECT_FALSE(d.ended()) << "the run has ended"; break;
-    case ListView: {
-        const auto [first, last] = d.shownLines(s.window, s.control);
-        const int lastLine = static_cast<int>(std::ranges::count(d.text(s.window, s.control), u'\n')) - 1;
-        EXPECT_EQ(first == 0, s.number == 0) << "first line shown: " << first;
-        EXPECT_EQ(last >= lastLine, s.number == 1) << "last line shown: " << last;
-        break;
+bool isOpen(Driver& d, const std::string& window) {
+    return std::ranges::count(d.windows(), window) != 0;
+}
+
+void expectLayout(Driver& d, const std::string& window) {
+    const auto shown = d.describe(window);
+    const auto expected = expectedLayout(window, d.dpi(window));
+    EXPECT_EQ(shown.size(), expected.size());
+    for (std::size_t line = 0; line < std::min(shown.size(), expected.size()); ++line) {
+        EXPECT_EQ(shown[line], expected[line]);
     }
-    case Layout: {
-        const auto shown = d.describe(s.window);
-        const auto expected = expectedLayout(s.window, d.dpi(s.window));
-        EXPECT_EQ(shown.size(), expected.size());
-        for (std::size_t i = 0; i < std::min(shown.size(), expected.size()); ++i) {
-            EXPECT_EQ(shown[i], expected[i]);
-        }
-        break;
-    }
-    default: break;
-    }
+}
+
+void expectListShows(Driver& d, const Step& s) {
+    const auto [first, last] = d.shownLines(s.window(), s.control());
+    const auto lastLine = std::ranges::count(d.text(s.window(), s.control()), u'\n') - 1;
+    EXPECT_EQ(first == 0, s.kind == ListTop) << "the first line shown is " << first;
+    EXPECT_EQ(last >= lastLine, s.kind == ListEnd) << "the last line shown is " << last;
 }
 
 void perform(Driver& d, const Step& s) {
-    if (!s.onlyIn.empty() && (d.box() || std::ranges::count(d.windows(), s.onlyIn) == 0)) {
-        return;
-    }
+    const auto w = s.window();
+    const auto c = s.control();
     switch (s.kind) {
-    case Click: d.click(s.window, s.control); break;
-    case Type: d.type(s.text); break;
-    case EnterText: d.enterText(s.text); break;
-    case Press: d.press(s.key); break;
-    case PressAlt: d.pressAlt(s.letter); break;
-    case CloseBox: d.closeBox(s.window); break;
-    case Ok: d.pressOk(); break;
-    default: expect(d, s);
-    }
-}
-
-// A step that stands for several: each part waits for the one before.
-std::vector<Step> expanded(const std::vector<Step>& steps) {
-    std::vector<Step> out;
-    for (const auto& s : steps) {
-        if (s.kind == TypeInto) {
-            out.push_back(steps::click(s.window + "." + s.control));
-            out.push_back(steps::press(Key::End));
-            out.push_back(steps::type(s.text));
-        } else if (s.kind == AltIn) {
-            out.push_back(steps::click("Form3.Label2"));
-            out.push_back(steps::alt(s.letter));
-        } else {
-            out.push_back(s);
-            continue;
+    case Click: return d.click(w, c);
+    case Type: return d.type(s.text);
+    case TypeInto:
+    case AltIn:
+        if (d.box() || !isOpen(d, w)) {
+            return;
         }
-        for (auto part = out.end() - (s.kind == TypeInto ? 3 : 2); part != out.end(); ++part) {
-            part->onlyIn = s.window;
-            part->number = part == out.end() - 1 ? 0 : -1;  // -1: not the step's last part
+        if (s.kind == AltIn) {
+            d.click(w, "Label2");
+            return d.pressAlt(s.control().front());
         }
+        d.click(w, c);
+        d.press("End");
+        return d.type(s.text);
+    case EnterText: return d.enterText(s.text);
+    case Press: return d.press(s.target);
+    case Alt: return d.pressAlt(s.target.front());
+    case CloseBox: return d.closeBox(w);
+    case Ok: return d.pressOk();
+    case Windows: EXPECT_EQ(joined(d.windows()), s.target); return;
+    case Text: EXPECT_EQ(d.text(w, c), s.text); return;
+    case Named: EXPECT_EQ(d.accessibleName(w, c), s.text); return;
+    case Focus: EXPECT_EQ(d.focus(), s.target); return;
+    case Box: EXPECT_EQ(d.box().value_or(u"(no box)"), u"Quillory\n" + s.text); return;
+    case NoBox: EXPECT_EQ(d.box(), std::nullopt); return;
+    case Ended: EXPECT_TRUE(d.ended()) << "the run goes on"; return;
+    case Running: EXPECT_FALSE(d.ended()) << "the run has ended"; return;
+    case ListTop:
+    case ListEnd: return expectListShows(d, s);
+    case Layout: return expectLayout(d, w);
     }
-    return out;
 }
 
 class Runner {
 public:
     Runner(Driver& driver, const std::vector<Step>& steps,
            const std::function<void(Driver&)>& afterEach)
-        : d_(driver), steps_(expanded(steps)), afterEach_(afterEach) {}
+        : d_(driver), steps_(steps), afterEach_(afterEach) {}
 
     void run() {
         d_.start();
@@ -114,8 +101,7 @@ public:
         if (d_.ended()) {
             EXPECT_EQ(code, 0) << "the run ended but the event loop went on";
         }
-        // The run is over: what is left only looks.
-        while (next_ < steps_.size()) {
+        while (next_ < steps_.size()) {  // the run is over: what is left only looks
             doNext();
         }
         observe();
@@ -132,90 +118,80 @@ private:
     }
 
     void tick() {
-        if (++passes_ < maximumPasses && !d_.settled(passes_)) {
+        if (++turns_ < maximumTurns && !d_.settled(turns_)) {
             schedule();
             return;
         }
-        passes_ = 0;
-        if (next_ == steps_.size()) {
-            observe();
-            *alive_ = false;
-            if (!d_.ended()) {  // else the loop is already on its way out
-                d_.quit(scenarioFinished);
-            }
+        turns_ = 0;
+        if (next_ < steps_.size()) {
+            schedule();
+            doNext();
             return;
         }
-        schedule();
-        doNext();
+        observe();
+        *alive_ = false;
+        if (!d_.ended()) {  // else the loop is on its way out already
+            d_.quit(stepsFinished);
+        }
     }
 
     void doNext() {
         observe();
         const Step& step = steps_[next_++];
         SCOPED_TRACE(testing::Message() << "step " << next_ << ": " << step);
-        done_ = step.number >= 0 ? next_ : done_;  // before: a step may open a box's loop
-        perform(d_, step);
+        perform(d_, step);  // may run a message box's loop, and the next steps in it
     }
 
-    // Once for each whole step, after it has settled.
+    // Once after each step, once it has settled.
     void observe() {
-        if (afterEach_ && observed_ < done_) {
-            observed_ = done_;
+        if (afterEach_ && observed_ < next_) {
+            observed_ = next_;
             afterEach_(d_);
         }
     }
 
     Driver& d_;
-    std::vector<Step> steps_;
+    const std::vector<Step>& steps_;
     const std::function<void(Driver&)>& afterEach_;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     std::size_t next_ = 0;
-    std::size_t done_ = 0;
     std::size_t observed_ = 0;
-    int passes_ = 0;
+    int turns_ = 0;
 };
 
 }  // namespace
-
-// The reference lines of one window, with every [place and size] in twips
-// turned into the screen's pixels.
-std::vector<std::string> expectedLayout(std::string_view window, int dpi) {
-    std::vector<std::string> lines;
-    std::istringstream golden(utf8(layoutsGolden));
-    bool inWindow = false;
-    for (std::string line; std::getline(golden, line);) {
-        if (!line.starts_with(' ')) {
-            inWindow = line.starts_with(std::string(window) + ' ');
-        }
-        if (!inWindow) {
-            continue;
-        }
-        static const std::regex twips(R"(\[([\d ]+)\])");
-        std::string pixels;
-        auto from = line.cbegin();
-        for (std::sregex_iterator at(line.begin(), line.end(), twips), end; at != end; ++at) {
-            pixels.append(from, (*at)[0].first) += '[';
-            std::istringstream numbers((*at)[1].str());
-            std::string separator;
-            for (long value = 0; numbers >> value; separator = " ") {
-                pixels += separator + std::to_string((value * dpi + 720) / 1440);
-            }
-            pixels += ']';
-            from = (*at)[0].second;
-        }
-        lines.push_back(pixels.append(from, line.cend()));
-    }
-    return lines;
-}
 
 void run(Driver& driver, const std::vector<Step>& steps,
          const std::function<void(Driver&)>& afterEach) {
     Runner(driver, steps, afterEach).run();
 }
 
+std::vector<std::string> expectedLayout(std::string_view window, int dpi) {
+    std::vector<std::string> lines;
+    std::istringstream golden{std::string(layoutsGolden)};
+    bool inWindow = false;
+    for (std::string line; std::getline(golden, line);) {
+        inWindow = line.starts_with(' ') ? inWindow : line.starts_with(std::string(window) + ' ');
+        const auto open = line.find('[');
+        const auto close = line.find(']');
+        if (!inWindow || open == std::string::npos) {
+            continue;
+        }
+        std::istringstream twips(line.substr(open + 1, close - open - 1));
+        std::string pixels;
+        for (long value = 0; twips >> value;) {  // rounded as MulDiv rounds
+            pixels += (pixels.empty() ? "" : " ") + std::to_string((value * dpi + 720) / 1440);
+        }
+        lines.push_back(line.replace(open + 1, close - open - 1, pixels));
+    }
+    return lines;
+}
+
 Snapshot snapshot(Driver& d) {
-    Snapshot s{.windows = sorted(d.windows()), .box = d.box(), .ended = d.ended()};
-    if (std::ranges::find(s.windows, "Form3") != s.windows.end()) {
+    Snapshot s{.box = d.box(), .ended = d.ended()};
+    s.windows = d.windows();
+    std::ranges::sort(s.windows);
+    if (std::ranges::count(s.windows, "Form3") != 0) {
         s.verb = d.text("Form3", "Label1");
         s.pastTense = d.text("Form3", "Text2");
         s.participle = d.text("Form3", "Text3");

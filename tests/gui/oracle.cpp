@@ -16,7 +16,8 @@ public:
     Oracle() { host_.start(WindowId::Form1); }
 
     void apply(const Step& s) {
-        const auto id = std::ranges::find(allWindows, s.window, nameOf);
+        const auto id = std::ranges::find(allWindows, s.window(), nameOf);
+        const auto control = s.control();
         if (s.kind == Ok) {
             toolkit_.box.reset();
         }
@@ -24,17 +25,17 @@ public:
             return;  // a message box blocks every window
         }
         const auto& layout = host_.layoutOf(*id);
-        if (s.kind == Click && layout.find(s.control)->kind == ControlKind::Button) {
-            host_.click(*id, s.control);
+        if (s.kind == Click && layout.find(control)->kind == ControlKind::Button) {
+            host_.click(*id, control);
         } else if (s.kind == CloseBox) {
             host_.closeBox(*id);
-        } else if (s.kind == TypeInto && !layout.find(s.control)->textBox.readOnly) {
-            toolkit_.texts.at(FakeToolkit::key(*id, s.control)) += s.text;
+        } else if (s.kind == TypeInto && !layout.find(control)->textBox.readOnly) {
+            toolkit_.texts.at(FakeToolkit::key(*id, control)) += s.text;
         } else if (s.kind == AltIn) {
-            const auto button = std::ranges::find_if(layout.controls, [&s](const auto& c) {
+            const auto button = std::ranges::find_if(layout.controls, [&control](const auto& c) {
                 const auto mark = c.caption.find(u'&');
                 return mark != std::u16string_view::npos &&
-                       std::tolower(c.caption[mark + 1]) == s.letter;
+                       std::tolower(c.caption[mark + 1]) == control.front();
             });
             if (button != layout.controls.end()) {
                 host_.click(*id, button->name);
@@ -43,7 +44,8 @@ public:
     }
 
     [[nodiscard]] Snapshot snapshot() const {
-        Snapshot s{.box = toolkit_.box, .ended = host_.runEnded() && !toolkit_.box};
+        Snapshot s{.box = toolkit_.box ? u"Quillory\n" + *toolkit_.box : std::optional<std::u16string>(),
+                   .ended = host_.runEnded() && !toolkit_.box};
         for (const auto id : allWindows) {
             if (host_.isLoaded(id)) {
                 s.windows.emplace_back(nameOf(id));

@@ -45,16 +45,21 @@ rc::Gen<std::u16string> answer() {
 
 rc::Gen<Step> anyStep() {
     using namespace rc;
+    using enum Step::Kind;
     static const auto targets = controls();
+    const auto step = [](Step::Kind kind) {
+        return [kind](const std::string& target) { return Step{kind, target}; };
+    };
     return gen::weightedOneOf<Step>({
-        {8, gen::map(gen::elementOf(targets), [](const std::string& c) { return steps::click(c); })},
+        {8, gen::map(gen::elementOf(targets), step(Click))},
         {3, gen::apply([](bool past, const std::u16string& text) {
-                 return steps::typeInto(past ? "Form3.Text2" : "Form3.Text3", text);
+                 return Step{TypeInto, past ? "Form3.Text2" : "Form3.Text3", text};
              }, gen::arbitrary<bool>(), answer())},
-        {2, gen::map(gen::elementOf(std::string("panmb")), [](char c) { return steps::altIn(c); })},
+        {2, gen::map(gen::elementOf(std::vector<std::string>{"Form3.p", "Form3.a", "Form3.n",
+                                                             "Form3.m", "Form3.b"}), step(AltIn))},
         {1, gen::map(gen::elementOf(std::vector<std::string>{"Form1", "Form2", "Form3", "Form4"}),
-                     [](const std::string& w) { return steps::closeBox(w); })},
-        {3, gen::just(steps::ok())},
+                     step(CloseBox))},
+        {3, gen::just(Step{Ok})},
     });
 }
 

@@ -183,11 +183,11 @@ int QtDriver::runLoop() { return QApplication::exec(); }
 
 void QtDriver::quit(int code) { QCoreApplication::exit(code); }
 
-bool QtDriver::settled(int passes) {
+bool QtDriver::settled(int turns) {
     // On a display server, focus and activation come back asynchronously:
     // a round trip makes sure they have arrived before the loop's next turn.
     QGuiApplicationPrivate::platformIntegration()->sync();
-    return passes >= 2;
+    return turns >= 2;
 }
 
 void QtDriver::stop() {
@@ -221,15 +221,19 @@ void QtDriver::enterText(std::u16string_view text) {
     QCoreApplication::sendEvent(target, &commit);
 }
 
-void QtDriver::press(Key key) {
-    switch (key) {
-    case Key::Tab: return sendKey(Qt::Key_Tab, QStringLiteral("\t"), Qt::NoModifier);
-    case Key::ShiftTab: return sendKey(Qt::Key_Backtab, {}, Qt::ShiftModifier);
-    case Key::Enter: return sendKey(Qt::Key_Return, QStringLiteral("\r"), Qt::NoModifier);
-    case Key::Escape: return sendKey(Qt::Key_Escape, QString(QChar(0x1b)), Qt::NoModifier);
-    case Key::End: return sendKey(Qt::Key_End, {}, Qt::NoModifier);
-    case Key::CtrlEnd: return sendKey(Qt::Key_End, {}, Qt::ControlModifier);
-    }
+void QtDriver::press(std::string_view key) {
+    struct Stroke {
+        std::string_view name;
+        Qt::Key key;
+        const char* text;
+        Qt::KeyboardModifiers modifiers;
+    };
+    static constexpr Stroke strokes[] = {
+        {"Tab", Qt::Key_Tab, "\t", Qt::NoModifier},  {"ShiftTab", Qt::Key_Backtab, "", Qt::ShiftModifier},
+        {"Enter", Qt::Key_Return, "\r", Qt::NoModifier}, {"Escape", Qt::Key_Escape, "\x1b", Qt::NoModifier},
+        {"End", Qt::Key_End, "", Qt::NoModifier},     {"CtrlEnd", Qt::Key_End, "", Qt::ControlModifier}};
+    const auto* stroke = std::ranges::find(strokes, key, &Stroke::name);
+    sendKey(stroke->key, QString::fromLatin1(stroke->text), stroke->modifiers);
 }
 
 void QtDriver::pressAlt(char letter) {
@@ -260,11 +264,6 @@ std::vector<std::string> QtDriver::windows() {
     return names;
 }
 
-std::u16string QtDriver::caption(std::string_view window) {
-    QtWindow* found = findWindow(window);
-    return found != nullptr ? toU16(found->windowTitle()) : u"(not open)";
-}
-
 std::u16string QtDriver::text(std::string_view window, std::string_view control) {
     QWidget* w = findControl(window, control);
     if (w == nullptr) {
@@ -292,14 +291,9 @@ std::string QtDriver::focus() {
 
 std::optional<std::u16string> QtDriver::box() {
     if (const QMessageBox* found = openBox()) {
-        return toU16(found->text());
+        return toU16(found->windowTitle() + QLatin1Char('\n') + found->text());
     }
     return std::nullopt;
-}
-
-std::u16string QtDriver::boxTitle() {
-    const QMessageBox* found = openBox();
-    return found != nullptr ? toU16(found->windowTitle()) : u"";
 }
 
 bool QtDriver::ended() { return host_->runEnded(); }

@@ -36,7 +36,8 @@ BOOL CALLBACK collectProgramWindow(HWND window, LPARAM into) {
     return TRUE;
 }
 
-std::string utf8Of(HWND window) { return utf8(win32::windowText(window)); }
+// Window texts here are ASCII; the rest would not matter to a comparison.
+std::string asciiOf(std::u16string_view text) { return {text.begin(), text.end()}; }
 
 std::string colourName(COLORREF colour) {
     char name[8];
@@ -115,7 +116,7 @@ void Win32Driver::quit(int code) { PostQuitMessage(code); }
 
 // What an action posts is handled in order, but handling it may post more
 // (a key becomes a character, a click a command).
-bool Win32Driver::settled(int passes) { return passes >= 2 && !queueBusy(); }
+bool Win32Driver::settled(int turns) { return turns >= 2 && !queueBusy(); }
 
 void Win32Driver::stop() {
     host_.reset();
@@ -128,17 +129,23 @@ void Win32Driver::click(std::string_view window, std::string_view name) {
     input::click(control(window, name));
 }
 
-void Win32Driver::type(std::u16string_view text) { input::type(text); }
+void Win32Driver::type(std::u16string_view text) {
+    post([typed = std::u16string(text)] { input::type(typed); });
+}
 
-void Win32Driver::press(Key key) {
-    constexpr input::Stroke strokes[] = {{VK_TAB}, {VK_TAB, true}, {VK_RETURN},
-                                         {VK_ESCAPE}, {VK_END}, {VK_END, false, true}};
-    input::press([this](Work w) { post(std::move(w)); }, strokes[static_cast<int>(key)]);
+// Keys are posted once what was posted before them has been handled, so
+// that they go where the focus is by then, as typed keys would.
+void Win32Driver::press(std::string_view key) {
+    static constexpr std::pair<std::string_view, input::Stroke> strokes[] = {
+        {"Tab", {VK_TAB}},       {"ShiftTab", {VK_TAB, true}}, {"Enter", {VK_RETURN}},
+        {"Escape", {VK_ESCAPE}}, {"End", {VK_END}},            {"CtrlEnd", {VK_END, false, true}}};
+    const auto stroke = std::ranges::find(strokes, key, &std::pair<std::string_view, input::Stroke>::first)->second;
+    post([this, stroke] { input::press([this](Work w) { post(std::move(w)); }, stroke); });
 }
 
 void Win32Driver::pressAlt(char letter) {
     const auto upper = static_cast<UINT>(std::toupper(static_cast<unsigned char>(letter)));
-    input::press([this](Work w) { post(std::move(w)); }, {upper, false, false, true});
+    post([this, upper] { input::press([this](Work w) { post(std::move(w)); }, {upper, false, false, true}); });
 }
 
 void Win32Driver::closeBox(std::string_view name) {
@@ -172,11 +179,6 @@ std::vector<std::string> Win32Driver::windows() {
     return names;
 }
 
-std::u16string Win32Driver::caption(std::string_view name) {
-    const auto* found = window(name);
-    return found != nullptr ? win32::windowText(found->handle()) : u"(not open)";
-}
-
 std::u16string Win32Driver::text(std::string_view window, std::string_view name) {
     HWND found = control(window, name);
     return found != nullptr ? win32::windowText(found) : u"(not shown)";
@@ -203,12 +205,8 @@ std::optional<std::u16string> Win32Driver::box() {
     if (open == nullptr) {
         return std::nullopt;
     }
-    return win32::windowText(GetDlgItem(open, 0xFFFF));  // the box's text is control 0xFFFF
-}
-
-std::u16string Win32Driver::boxTitle() {
-    HWND open = input::openMessageBox();
-    return open != nullptr ? win32::windowText(open) : u"";
+    // The box's text is its control 0xFFFF.
+    return win32::windowText(open) + u"\n" + win32::windowText(GetDlgItem(open, 0xFFFF));
 }
 
 bool Win32Driver::ended() { return host_ != nullptr && host_->runEnded(); }
@@ -264,7 +262,7 @@ std::vector<std::string> Win32Driver::describe(std::string_view name) {
     RECT client{};
     GetClientRect(handle, &client);
     std::ostringstream title;
-    title << name << " \"" << utf8Of(handle) << "\" " << border << " [" << client.right << ' '
+    title << name << " \"" << asciiOf(win32::windowText(handle)) << "\" " << border << " [" << client.right << ' '
           << client.bottom << ']';
     std::vector<std::string> lines{title.str()};
     const LOGFONTW standard = win32::messageFont(found->dpi());
@@ -274,7 +272,7 @@ std::vector<std::string> Win32Driver::describe(std::string_view name) {
         const std::string kind = kindOf(c);
         const std::u16string caption = kind == "box" ? u"" : win32::windowText(c);
         line << "  " << layout.name << ' ' << kind << ' ' << placeOf(c);
-        line << (kind == "box" ? boxStyle(c) : " \"" + utf8(caption) + '"');
+        line << (kind == "box" ? boxStyle(c) : " \"" + asciiOf(caption) + '"');
         LOGFONTW font{};
         GetObjectW(reinterpret_cast<HFONT>(SendMessageW(c, WM_GETFONT, 0, 0)), sizeof font, &font);
         if (font.lfHeight != standard.lfHeight || lstrcmpW(font.lfFaceName, standard.lfFaceName) != 0) {
@@ -292,7 +290,7 @@ std::vector<std::string> Win32Driver::describe(std::string_view name) {
         std::erase(plain, u'&');
         const std::u16string spoken = accessibleName(name, layout.name);
         if (spoken != plain) {
-            line << " named \"" << utf8(spoken) << '"';
+            line << " named \"" << asciiOf(spoken) << '"';
         }
         lines.push_back(line.str());
     }

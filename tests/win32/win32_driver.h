@@ -26,22 +26,20 @@ public:
     void post(std::function<void()> work) override;
     int runLoop() override;
     void quit(int code) override;
-    bool settled(int passes) override;
+    bool settled(int turns) override;
     void stop() override;
 
     void click(std::string_view window, std::string_view control) override;
     void type(std::u16string_view text) override;
-    void press(Key key) override;
+    void press(std::string_view key) override;
     void pressAlt(char letter) override;
     void closeBox(std::string_view window) override;
     void pressOk() override;
 
     std::vector<std::string> windows() override;
-    std::u16string caption(std::string_view window) override;
     std::u16string text(std::string_view window, std::string_view control) override;
     std::string focus() override;
     std::optional<std::u16string> box() override;
-    std::u16string boxTitle() override;
     bool ended() override;
     std::pair<int, int> shownLines(std::string_view window, std::string_view control) override;
     std::u16string accessibleName(std::string_view window, std::string_view control) override;
