@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -10,6 +11,25 @@
 #include "gui/steps.h"
 
 namespace quillory::gui {
+
+// A window as the learner sees it: places and sizes in the screen's pixels,
+// dpi of them to an inch, the controls in the order of the window's layout.
+struct ControlView {
+    std::string kind{};   // "label", "button" or "box"
+    std::string style{};  // a box's: " multiline", " readonly", " vscroll"
+    std::array<int, 4> place{};  // left, top, width, height
+    double points = 0;           // the font's size, where it is not the window's
+    std::string colour{};        // "#rrggbb", where the text's colour is not the window's
+    bool clipped = false;        // the caption's letters run out of its room
+};
+struct WindowView {
+    std::u16string caption{};
+    bool fixed = false;  // no resizing, no minimize or maximize box
+    int width = 0;       // the client area
+    int height = 0;
+    int dpi = 96;
+    std::vector<ControlView> controls{};
+};
 
 // One backend's hands and eyes on the running program. Input goes through
 // the toolkit's own paths (a click is a mouse press and release on the
@@ -60,10 +80,7 @@ public:
     // The first and the last line a multi-line box shows, counted from 0.
     [[nodiscard]] virtual std::pair<int, int> shownLines(std::string_view window,
                                                           std::string_view control) = 0;
-    // The window as the learner sees it, in the form of tests/data/layouts.txt
-    // with places and sizes in the screen's pixels, dpi of them to an inch.
-    [[nodiscard]] virtual std::vector<std::string> describe(std::string_view window) = 0;
-    [[nodiscard]] virtual int dpi(std::string_view window) = 0;
+    [[nodiscard]] virtual std::optional<WindowView> view(std::string_view window) = 0;
 };
 
 // The backend's driver; each backend's test program provides it.
@@ -74,8 +91,10 @@ std::unique_ptr<Driver> makeDriver();
 void run(Driver& driver, const std::vector<Step>& steps,
          const std::function<void(Driver&)>& afterEach = {});
 
-// The reference lines of a window (tests/data/layouts.txt), each [place and
-// size] turned from twips into pixels at dpi.
+// A window as the learner sees it, in the form of tests/data/layouts.txt, and
+// the reference lines of that file with every [place and size] turned from
+// twips into pixels at dpi.
+std::vector<std::string> describe(Driver& driver, std::string_view window);
 std::vector<std::string> expectedLayout(std::string_view window, int dpi);
 
 // All a learner sees of the test's position and of the run.

@@ -10,6 +10,7 @@
 #include <memory>
 #include <sstream>
 
+#include "app/program_windows.h"
 #include "gui/driver.h"
 #include "layouts_golden.h"
 
@@ -35,8 +36,8 @@ bool isOpen(Driver& d, const std::string& window) {
 }
 
 void expectLayout(Driver& d, const std::string& window) {
-    const auto shown = d.describe(window);
-    const auto expected = expectedLayout(window, d.dpi(window));
+    const auto shown = describe(d, window);
+    const auto expected = expectedLayout(window, d.view(window).value_or(WindowView{}).dpi);
     EXPECT_EQ(shown.size(), expected.size());
     for (std::size_t line = 0; line < std::min(shown.size(), expected.size()); ++line) {
         EXPECT_EQ(shown[line], expected[line]);
@@ -164,6 +165,39 @@ private:
 void run(Driver& driver, const std::vector<Step>& steps,
          const std::function<void(Driver&)>& afterEach) {
     Runner(driver, steps, afterEach).run();
+}
+
+std::vector<std::string> describe(Driver& d, std::string_view window) {
+    const auto view = d.view(window);
+    if (!view) {
+        return {std::string(window) + " is not open"};
+    }
+    const auto quoted = [](std::u16string_view text) { return '"' + std::string(text.begin(), text.end()) + '"'; };
+    const auto place = [](std::array<int, 4> p) {
+        return '[' + std::to_string(p[0]) + ' ' + std::to_string(p[1]) + ' ' + std::to_string(p[2]) + ' ' + std::to_string(p[3]) + ']';
+    };
+    std::vector<std::string> lines{std::string(window) + ' ' + quoted(view->caption) +
+                                   (view->fixed ? " fixed [" : " sizable [") + std::to_string(view->width) + ' ' + std::to_string(view->height) + ']'};
+    const auto id = *std::ranges::find(allWindows, window, nameOf);
+    const auto controls = makeWindows().at(indexOf(id))->layout().controls;
+    for (std::size_t i = 0; i < std::min(controls.size(), view->controls.size()); ++i) {
+        const auto name = controls[i].name;
+        const auto& c = view->controls[i];
+        std::ostringstream line;
+        const auto caption = c.kind == "box" ? u"" : d.text(window, name);
+        line << "  " << name << ' ' << c.kind << ' ' << place(c.place) << (c.kind == "box" ? c.style : ' ' + quoted(caption));
+        if (c.points != 0) {
+            line << " font " << c.points;
+        }
+        line << (c.colour.empty() ? "" : " colour " + c.colour) << (c.clipped ? " clipped" : "");
+        std::u16string plain = caption;
+        std::erase(plain, u'&');
+        if (const auto spoken = d.accessibleName(window, name); spoken != plain) {
+            line << " named " << quoted(spoken);
+        }
+        lines.push_back(line.str());
+    }
+    return lines;
 }
 
 std::vector<std::string> expectedLayout(std::string_view window, int dpi) {

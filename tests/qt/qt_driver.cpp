@@ -1,11 +1,13 @@
-#include "qt_driver.h"
-
+// The Qt program, driven through the window system's own input path: mouse
+// and key events reach a QWindow as if from the display server, handled
+// before the call returns and with nothing else run meanwhile (the harness
+// decides when the event loop runs).
+#include <gtest/gtest.h>
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/private/qhighdpiscaling_p.h>
 #include <qpa/qplatformintegration.h>
 #include <qpa/qplatformwindow.h>
 #include <qpa/qwindowsysteminterface.h>
-#include <gtest/gtest.h>
 #include <QAccessible>
 #include <QApplication>
 #include <QImage>
@@ -18,35 +20,16 @@
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QTest>
-#include <QWindow>
-#include <cmath>
 
 #include "app/program_windows.h"
+#include "gui/driver.h"
 #include "host/qt/qt_text.h"
+#include "host/qt/qt_toolkit.h"
 
 namespace quillory::gui {
 namespace {
 
-// Input is handled before the call returns, and nothing else is: the
-// harness decides when the event loop runs.
 using Synchronous = QWindowSystemInterface::SynchronousDelivery;
-
-QtWindow* findWindow(std::string_view name) {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        auto* window = qobject_cast<QtWindow*>(widget);
-        if (window != nullptr && window->isVisible() && window->objectName() == toQString(name)) {
-            return window;
-        }
-    }
-    return nullptr;
-}
-
-QWidget* findControl(std::string_view window, std::string_view control) {
-    QtWindow* found = findWindow(window);
-    return found != nullptr ? found->control(control) : nullptr;
-}
-
-QMessageBox* openBox() { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); }
 
 // A window manager activates the window a click lands on, as the offscreen
 // platform does not. A window behind a modal box is not activated: the box
@@ -57,26 +40,21 @@ void clickOn(QWidget* widget) {
         return;
     }
     QWindow* window = widget->window()->windowHandle();
-    QWindow* activated = window;
     QWindow* modal = nullptr;
-    if (QGuiApplicationPrivate::instance()->isWindowBlocked(window, &modal) && modal != nullptr) {
-        activated = modal;
-    }
-    QWindowSystemInterface::handleWindowActivated<Synchronous>(activated,
-                                                                Qt::ActiveWindowFocusReason);
+    const bool blocked = QGuiApplicationPrivate::instance()->isWindowBlocked(window, &modal);
+    QWindowSystemInterface::handleWindowActivated<Synchronous>(blocked ? modal : window);
     // The window system speaks in the screen's own pixels.
-    const QPointF at = QHighDpi::toNativeLocalPosition(
-        QPointF(widget->mapTo(widget->window(), widget->rect().center())), window);
-    const QPointF global = QHighDpi::toNativeGlobalPosition(
-        QPointF(widget->mapToGlobal(widget->rect().center())), window);
-    QWindowSystemInterface::handleMouseEvent<Synchronous>(window, at, global, Qt::LeftButton,
-                                                          Qt::LeftButton, QEvent::MouseButtonPress);
-    QWindowSystemInterface::handleMouseEvent<Synchronous>(window, at, global, Qt::NoButton,
-                                                          Qt::LeftButton, QEvent::MouseButtonRelease);
+    const QPoint middle = widget->rect().center();
+    const QPointF at = QHighDpi::toNativeLocalPosition(QPointF(widget->mapTo(widget->window(), middle)), window);
+    const QPointF global = QHighDpi::toNativeGlobalPosition(QPointF(widget->mapToGlobal(middle)), window);
+    for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        const auto buttons = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+        QWindowSystemInterface::handleMouseEvent<Synchronous>(window, at, global, buttons, Qt::LeftButton, type);
+    }
 }
 
 // Keys go to the window with the keyboard focus, as on a desktop.
-void sendKey(Qt::Key key, const QString& text, Qt::KeyboardModifiers modifiers) {
+void sendKey(int key, const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     for (const auto type : {QEvent::KeyPress, QEvent::KeyRelease}) {
         if (QWindow* target = QGuiApplication::focusWindow()) {
             QWindowSystemInterface::handleKeyEvent<Synchronous>(target, type, key, modifiers, text);
@@ -84,15 +62,15 @@ void sendKey(Qt::Key key, const QString& text, Qt::KeyboardModifiers modifiers) 
     }
 }
 
-Qt::Key keyFor(char32_t c) {
+int keyFor(char32_t c) {
     if (c >= U'a' && c <= U'z') {
-        return static_cast<Qt::Key>(Qt::Key_A + static_cast<int>(c - U'a'));
+        return Qt::Key_A + static_cast<int>(c - U'a');
     }
-    return c >= 0x20 && c < 0x7f ? static_cast<Qt::Key>(c) : Qt::Key_unknown;
+    return c >= 0x20 && c < 0x7f ? static_cast<int>(c) : Qt::Key_unknown;
 }
 
 // Whether the caption's letters, drawn as the control draws them but free to
-// run past room, stay inside room.
+// run past room, stay inside it.
 bool fits(const QWidget& control, const QRect& room, int flags, const QString& text) {
     const qreal ratio = control.devicePixelRatioF();
     const int margin = room.width() + room.height();
@@ -116,226 +94,193 @@ bool fits(const QWidget& control, const QRect& room, int flags, const QString& t
     return true;
 }
 
-std::string quoted(const QString& text) { return '"' + text.toStdString() + '"'; }
-
-std::string place(const QRect& r) {
-    return "[" + std::to_string(r.x()) + " " + std::to_string(r.y()) + " " +
-           std::to_string(r.width()) + " " + std::to_string(r.height()) + "]";
-}
-
-std::string describeControl(QWidget* w, const QWidget& window) {
-    std::string line = "  " + w->objectName().toStdString();
-    QString caption;
+ControlView viewOf(QWidget* w, const QWidget& window) {
+    ControlView view{.kind = "box", .place = {w->x(), w->y(), w->width(), w->height()}};
     if (auto* label = qobject_cast<QLabel*>(w)) {
-        caption = label->text();
-        line += " label " + place(w->geometry()) + " " + quoted(caption);
-        const int flags = static_cast<int>(label->alignment()) | Qt::TextWordWrap;
-        line += fits(*label, label->contentsRect(), flags, caption) ? "" : " clipped";
+        view.kind = "label";
+        view.clipped = !fits(*label, label->contentsRect(), static_cast<int>(label->alignment()) | Qt::TextWordWrap, label->text());
     } else if (auto* button = qobject_cast<QPushButton*>(w)) {
-        caption = button->text();
+        view.kind = "button";
         QStyleOptionButton option;
         option.initFrom(button);
         const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-        line += " button " + place(w->geometry()) + " " + quoted(caption);
-        line += fits(*button, room, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
-                     caption) ? "" : " clipped";
+        view.clipped = !fits(*button, room, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, button->text());
+    } else if (auto* box = qobject_cast<QPlainTextEdit*>(w)) {
+        view.style = std::string(" multiline") + (box->isReadOnly() ? " readonly" : "") +
+                     (box->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn ? " vscroll" : "");
     } else {
-        auto* box = qobject_cast<QPlainTextEdit*>(w);
-        auto* line1 = qobject_cast<QLineEdit*>(w);
-        line += " box " + place(w->geometry());
-        line += box != nullptr ? " multiline" : "";
-        line += (box != nullptr ? box->isReadOnly() : line1->isReadOnly()) ? " readonly" : "";
-        line += box != nullptr && box->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn ? " vscroll" : "";
+        view.style = qobject_cast<QLineEdit*>(w)->isReadOnly() ? " readonly" : "";
     }
-    if (w->font() != window.font()) {
-        line += " font " + QString::number(w->font().pointSizeF()).toStdString();
-    }
+    view.points = w->font() == window.font() ? 0 : w->font().pointSizeF();
     const QColor colour = w->palette().color(QPalette::WindowText);
-    if (colour != window.palette().color(QPalette::WindowText)) {
-        line += " colour " + colour.name().toStdString();
-    }
-    const QString name = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
-    if (name != QString(caption).remove(QLatin1Char('&'))) {
-        line += " named " + quoted(name);
-    }
-    return line;
+    view.colour = colour == window.palette().color(QPalette::WindowText) ? "" : colour.name().toStdString();
+    return view;
 }
+
+class QtDriver final : public Driver {
+public:
+    void start() override {
+        toolkit_ = std::make_unique<QtToolkit>();
+        host_ = std::make_unique<WindowHost>(*toolkit_, makeWindows());
+        toolkit_->attach(*host_);
+        host_->start(WindowId::Form1);
+        // A learner starts once the menu has the keyboard; the window system
+        // reports that later, from the event loop.
+        if (!QTest::qWaitFor([] { return QGuiApplication::focusWindow() != nullptr; })) {
+            ADD_FAILURE() << "the menu never received the keyboard focus";
+        }
+    }
+    void post(std::function<void()> work) override {
+        QMetaObject::invokeMethod(qApp, std::move(work), Qt::QueuedConnection);
+    }
+    int runLoop() override { return QApplication::exec(); }
+    void quit(int code) override { QCoreApplication::exit(code); }
+    bool settled(int turns) override {
+        // On a display server, focus and activation come back asynchronously:
+        // a round trip makes sure they have arrived before the loop's next turn.
+        QGuiApplicationPrivate::platformIntegration()->sync();
+        return turns >= 2;
+    }
+    void stop() override {
+        host_.reset();
+        toolkit_.reset();
+        QCoreApplication::removePostedEvents(qApp);
+    }
+
+    void click(std::string_view window, std::string_view control) override {
+        clickOn(widget(window, control));
+    }
+    void type(std::u16string_view text) override {
+        for (const char32_t c : toQString(text).toUcs4()) {
+            sendKey(keyFor(c), QString::fromUcs4(&c, 1));
+        }
+    }
+    void enterText(std::u16string_view text) override {
+        // What an input method does with a commit (IBus, for one): one event
+        // to the focus object, if that object takes input methods at all.
+        QObject* target = QGuiApplication::focusObject();
+        QInputMethodQueryEvent query(Qt::ImEnabled);
+        if (target != nullptr && QCoreApplication::sendEvent(target, &query) &&
+            query.value(Qt::ImEnabled).toBool()) {
+            QInputMethodEvent commit;
+            commit.setCommitString(toQString(text));
+            QCoreApplication::sendEvent(target, &commit);
+        }
+    }
+    void press(std::string_view key) override {
+        if (key == "ShiftTab") {
+            return sendKey(Qt::Key_Backtab, {}, Qt::ShiftModifier);
+        }
+        const bool control = key.starts_with("Ctrl");
+        const int code = key.ends_with("End") ? Qt::Key_End : key == "Tab" ? Qt::Key_Tab
+                         : key == "Enter" ? Qt::Key_Return : Qt::Key_Escape;
+        const QString text = code == Qt::Key_Tab ? "\t" : code == Qt::Key_Return ? "\r"
+                             : code == Qt::Key_Escape ? "\x1b" : "";
+        sendKey(code, text, control ? Qt::ControlModifier : Qt::NoModifier);
+    }
+    void pressAlt(char letter) override {
+        sendKey(keyFor(static_cast<char32_t>(letter)), QString(QChar(letter)), Qt::AltModifier);
+    }
+    void closeBox(std::string_view window) override {
+        // The request a window manager sends when the close box is pressed.
+        if (QtWindow* found = this->window(window)) {
+            QWindowSystemInterface::handleCloseEvent<Synchronous>(found->windowHandle());
+        }
+    }
+    void pressOk() override {
+        if (QMessageBox* box = openBox()) {
+            clickOn(box->button(QMessageBox::Ok));
+        }
+    }
+
+    std::vector<std::string> windows() override {
+        std::vector<std::string> names;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (qobject_cast<QtWindow*>(top) != nullptr && top->isVisible()) {
+                names.push_back(top->objectName().toStdString());
+            }
+        }
+        return names;
+    }
+    std::u16string text(std::string_view window, std::string_view control) override {
+        QWidget* w = widget(window, control);
+        if (const auto* label = qobject_cast<QLabel*>(w)) {
+            return toU16(label->text());
+        }
+        if (const auto* button = qobject_cast<QPushButton*>(w)) {
+            return toU16(button->text());
+        }
+        if (const auto* line = qobject_cast<QLineEdit*>(w)) {
+            return toU16(line->text());
+        }
+        const auto* box = qobject_cast<QPlainTextEdit*>(w);
+        return box != nullptr ? fromMultiLineText(box->toPlainText()) : u"(not shown)";
+    }
+    std::u16string accessibleName(std::string_view window, std::string_view control) override {
+        QWidget* w = widget(window, control);
+        return w != nullptr ? toU16(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name))
+                            : u"(not shown)";
+    }
+    std::string focus() override {
+        const QWidget* focused = QApplication::focusWidget();
+        if (focused == nullptr) {
+            return "";
+        }
+        if (qobject_cast<const QMessageBox*>(focused->window()) != nullptr) {
+            return "MessageBox";
+        }
+        return (focused->window()->objectName() + '.' + focused->objectName()).toStdString();
+    }
+    std::optional<std::u16string> box() override {
+        if (const QMessageBox* open = openBox()) {
+            return toU16(open->windowTitle() + '\n' + open->text());
+        }
+        return std::nullopt;
+    }
+    bool ended() override { return host_->runEnded(); }
+    std::pair<int, int> shownLines(std::string_view window, std::string_view control) override {
+        const auto* box = qobject_cast<QPlainTextEdit*>(widget(window, control));
+        if (box == nullptr) {
+            return {-1, -1};
+        }
+        const int bottom = box->viewport()->height() - 1;
+        return {box->cursorForPosition(QPoint(0, 0)).blockNumber(),
+                box->cursorForPosition(QPoint(0, bottom)).blockNumber()};
+    }
+    std::optional<WindowView> view(std::string_view window) override {
+        QtWindow* found = this->window(window);
+        if (found == nullptr) {
+            return std::nullopt;
+        }
+        // The size the window system gave it, in logical pixels at the screen's scale.
+        const QSizeF native = QSizeF(found->windowHandle()->handle()->geometry().size()) / found->devicePixelRatio();
+        WindowView view{.caption = toU16(found->windowTitle()),
+                        .fixed = found->minimumSize() == found->maximumSize(),
+                        .width = qRound(native.width()), .height = qRound(native.height())};
+        for (const auto& control : host_->layoutOf(id(window)).controls) {
+            view.controls.push_back(viewOf(found->control(control.name), *found));
+        }
+        return view;
+    }
+
+private:
+    static WindowId id(std::string_view window) { return *std::ranges::find(allWindows, window, nameOf); }
+    QtWindow* window(std::string_view name) const {
+        QtWindow* found = toolkit_ != nullptr ? toolkit_->window(id(name)) : nullptr;
+        return found != nullptr && found->isVisible() ? found : nullptr;
+    }
+    QWidget* widget(std::string_view window, std::string_view control) const {
+        QtWindow* found = this->window(window);
+        return found != nullptr ? found->control(control) : nullptr;
+    }
+    static QMessageBox* openBox() { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); }
+
+    std::unique_ptr<QtToolkit> toolkit_;
+    std::unique_ptr<WindowHost> host_;
+};
 
 }  // namespace
 
-void QtDriver::start() {
-    toolkit_ = std::make_unique<QtToolkit>();
-    host_ = std::make_unique<WindowHost>(*toolkit_, makeWindows());
-    toolkit_->attach(*host_);
-    host_->start(WindowId::Form1);
-    // A learner starts once the menu has the keyboard; the window system
-    // reports that later, from the event loop.
-    if (!QTest::qWaitFor([] { return QGuiApplication::focusWindow() != nullptr; })) {
-        ADD_FAILURE() << "the menu never received the keyboard focus";
-    }
-}
-
-void QtDriver::post(std::function<void()> work) {
-    QMetaObject::invokeMethod(qApp, std::move(work), Qt::QueuedConnection);
-}
-
-int QtDriver::runLoop() { return QApplication::exec(); }
-
-void QtDriver::quit(int code) { QCoreApplication::exit(code); }
-
-bool QtDriver::settled(int turns) {
-    // On a display server, focus and activation come back asynchronously:
-    // a round trip makes sure they have arrived before the loop's next turn.
-    QGuiApplicationPrivate::platformIntegration()->sync();
-    return turns >= 2;
-}
-
-void QtDriver::stop() {
-    host_.reset();
-    toolkit_.reset();
-    QCoreApplication::removePostedEvents(qApp);
-    QCoreApplication::processEvents();
-}
-
-void QtDriver::click(std::string_view window, std::string_view control) {
-    clickOn(findControl(window, control));
-}
-
-void QtDriver::type(std::u16string_view text) {
-    for (const char32_t c : toQString(text).toUcs4()) {
-        sendKey(keyFor(c), QString::fromUcs4(&c, 1), Qt::NoModifier);
-    }
-}
-
-void QtDriver::enterText(std::u16string_view text) {
-    // What an input method does with a commit (IBus, for one): one event to
-    // the focus object, if that object takes input methods at all.
-    QObject* target = QGuiApplication::focusObject();
-    QInputMethodQueryEvent query(Qt::ImEnabled);
-    if (target == nullptr || !QCoreApplication::sendEvent(target, &query) ||
-        !query.value(Qt::ImEnabled).toBool()) {
-        return;
-    }
-    QInputMethodEvent commit;
-    commit.setCommitString(toQString(text));
-    QCoreApplication::sendEvent(target, &commit);
-}
-
-void QtDriver::press(std::string_view key) {
-    struct Stroke {
-        std::string_view name;
-        Qt::Key key;
-        const char* text;
-        Qt::KeyboardModifiers modifiers;
-    };
-    static constexpr Stroke strokes[] = {
-        {"Tab", Qt::Key_Tab, "\t", Qt::NoModifier},  {"ShiftTab", Qt::Key_Backtab, "", Qt::ShiftModifier},
-        {"Enter", Qt::Key_Return, "\r", Qt::NoModifier}, {"Escape", Qt::Key_Escape, "\x1b", Qt::NoModifier},
-        {"End", Qt::Key_End, "", Qt::NoModifier},     {"CtrlEnd", Qt::Key_End, "", Qt::ControlModifier}};
-    const auto* stroke = std::ranges::find(strokes, key, &Stroke::name);
-    sendKey(stroke->key, QString::fromLatin1(stroke->text), stroke->modifiers);
-}
-
-void QtDriver::pressAlt(char letter) {
-    sendKey(keyFor(static_cast<char32_t>(letter)), QString(QChar(letter)), Qt::AltModifier);
-}
-
-void QtDriver::closeBox(std::string_view window) {
-    // The request a window manager sends when the close box is pressed.
-    if (QtWindow* found = findWindow(window)) {
-        QWindowSystemInterface::handleCloseEvent<Synchronous>(
-            found->windowHandle());
-    }
-}
-
-void QtDriver::pressOk() {
-    if (QMessageBox* found = openBox()) {
-        clickOn(found->button(QMessageBox::Ok));
-    }
-}
-
-std::vector<std::string> QtDriver::windows() {
-    std::vector<std::string> names;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (qobject_cast<QtWindow*>(widget) != nullptr && widget->isVisible()) {
-            names.push_back(widget->objectName().toStdString());
-        }
-    }
-    return names;
-}
-
-std::u16string QtDriver::text(std::string_view window, std::string_view control) {
-    QWidget* w = findControl(window, control);
-    if (w == nullptr) {
-        return u"(not shown)";
-    }
-    if (const auto* label = qobject_cast<QLabel*>(w)) {
-        return toU16(label->text());
-    }
-    if (const auto* line = qobject_cast<QLineEdit*>(w)) {
-        return toU16(line->text());
-    }
-    return fromMultiLineText(qobject_cast<QPlainTextEdit*>(w)->toPlainText());
-}
-
-std::string QtDriver::focus() {
-    const QWidget* focused = QApplication::focusWidget();
-    if (focused == nullptr) {
-        return "";
-    }
-    if (qobject_cast<const QMessageBox*>(focused->window()) != nullptr) {
-        return "MessageBox";
-    }
-    return (focused->window()->objectName() + '.' + focused->objectName()).toStdString();
-}
-
-std::optional<std::u16string> QtDriver::box() {
-    if (const QMessageBox* found = openBox()) {
-        return toU16(found->windowTitle() + QLatin1Char('\n') + found->text());
-    }
-    return std::nullopt;
-}
-
-bool QtDriver::ended() { return host_->runEnded(); }
-
-std::pair<int, int> QtDriver::shownLines(std::string_view window, std::string_view control) {
-    const auto* box = qobject_cast<QPlainTextEdit*>(findControl(window, control));
-    if (box == nullptr) {
-        return {-1, -1};
-    }
-    const int bottom = box->viewport()->height() - 1;
-    return {box->cursorForPosition(QPoint(0, 0)).blockNumber(),
-            box->cursorForPosition(QPoint(0, bottom)).blockNumber()};
-}
-
-std::vector<std::string> QtDriver::describe(std::string_view window) {
-    QtWindow* found = findWindow(window);
-    if (found == nullptr) {
-        return {std::string(window) + " is not open"};
-    }
-    const bool fixed = found->minimumSize() == found->maximumSize();
-    std::string title = std::string(window) + " " + quoted(found->windowTitle()) +
-                        (fixed ? " fixed [" : " sizable [") + std::to_string(found->width()) +
-                        " " + std::to_string(found->height()) + "]";
-    // The window system's own pixels: the logical size at the screen's scale.
-    const QSize native = found->windowHandle()->handle()->geometry().size();
-    if (native != found->size() * found->devicePixelRatio()) {
-        title += " native " + std::to_string(native.width()) + "x" + std::to_string(native.height());
-    }
-    std::vector<std::string> lines{title};
-    const auto id = std::ranges::find(allWindows, window, nameOf);
-    for (const auto& control : host_->layoutOf(*id).controls) {
-        lines.push_back(describeControl(found->control(control.name), *found));
-    }
-    return lines;
-}
-
-std::u16string QtDriver::accessibleName(std::string_view window, std::string_view control) {
-    QWidget* w = findControl(window, control);
-    return w != nullptr ? toU16(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name))
-                        : u"(not shown)";
-}
-
-int QtDriver::dpi(std::string_view /*window*/) { return 96; }  // logical pixels, at any scale
+std::unique_ptr<Driver> makeDriver() { return std::make_unique<QtDriver>(); }
 
 }  // namespace quillory::gui

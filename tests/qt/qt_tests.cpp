@@ -9,11 +9,9 @@
 #include <cstring>
 
 #include "host/qt/qt_startup.h"
-#include "qt_driver.h"
+#include "host/qt/qt_toolkit.h"
 
 namespace quillory::gui {
-
-std::unique_ptr<Driver> makeDriver() { return std::make_unique<QtDriver>(); }
 
 namespace {
 
