@@ -15,8 +15,8 @@ namespace quillory::gui {
 // A window as the learner sees it: places and sizes in the screen's pixels,
 // dpi of them to an inch, the controls in the order of the window's layout.
 struct ControlView {
-    std::string kind{};   // "label", "button" or "box"
-    std::string style{};  // a box's: " multiline", " readonly", " vscroll"
+    std::string kind{};          // "label", "button" or "box"
+    std::string style{};         // a box's: " multiline", " readonly", " vscroll"
     std::array<int, 4> place{};  // left, top, width, height
     double points = 0;           // the font's size, where it is not the window's
     std::string colour{};        // "#rrggbb", where the text's colour is not the window's
@@ -79,7 +79,7 @@ public:
     [[nodiscard]] virtual bool ended() = 0;
     // The first and the last line a multi-line box shows, counted from 0.
     [[nodiscard]] virtual std::pair<int, int> shownLines(std::string_view window,
-                                                          std::string_view control) = 0;
+                                                         std::string_view control) = 0;
     [[nodiscard]] virtual std::optional<WindowView> view(std::string_view window) = 0;
 };
 

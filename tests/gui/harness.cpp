@@ -11,8 +11,10 @@
 #include <sstream>
 
 #include "app/program_windows.h"
+#include "core/golden.h"
 #include "gui/driver.h"
 #include "layouts_golden.h"
+#include "verb_list_golden.h"
 
 namespace quillory::gui {
 namespace {
@@ -27,6 +29,15 @@ std::string joined(std::vector<std::string> names) {
     std::string text;
     for (const auto& name : names) {
         text += (text.empty() ? "" : ",") + name;
+    }
+    return text;
+}
+
+// The reference verb list, its lines ended by CR LF as the program ends them.
+std::u16string verbList() {
+    std::u16string text;
+    for (const auto& line : golden::split(verbListGolden, u"\n")) {
+        text += line + u"\r\n";
     }
     return text;
 }
@@ -76,6 +87,7 @@ void perform(Driver& d, const Step& s) {
     case Ok: return d.pressOk();
     case Windows: EXPECT_EQ(joined(d.windows()), s.target); return;
     case Text: EXPECT_EQ(d.text(w, c), s.text); return;
+    case VerbList: EXPECT_EQ(d.text(w, c), verbList()); return;
     case Named: EXPECT_EQ(d.accessibleName(w, c), s.text); return;
     case Focus: EXPECT_EQ(d.focus(), s.target); return;
     case Box: EXPECT_EQ(d.box().value_or(u"(no box)"), u"Quillory\n" + s.text); return;
@@ -172,12 +184,17 @@ std::vector<std::string> describe(Driver& d, std::string_view window) {
     if (!view) {
         return {std::string(window) + " is not open"};
     }
-    const auto quoted = [](std::u16string_view text) { return '"' + std::string(text.begin(), text.end()) + '"'; };
+    const auto quoted = [](std::u16string_view text) {
+        return '"' + std::string(text.begin(), text.end()) + '"';
+    };
     const auto place = [](std::array<int, 4> p) {
-        return '[' + std::to_string(p[0]) + ' ' + std::to_string(p[1]) + ' ' + std::to_string(p[2]) + ' ' + std::to_string(p[3]) + ']';
+        return '[' + std::to_string(p[0]) + ' ' + std::to_string(p[1]) + ' ' +
+               std::to_string(p[2]) + ' ' + std::to_string(p[3]) + ']';
     };
     std::vector<std::string> lines{std::string(window) + ' ' + quoted(view->caption) +
-                                   (view->fixed ? " fixed [" : " sizable [") + std::to_string(view->width) + ' ' + std::to_string(view->height) + ']'};
+                                   (view->fixed ? " fixed [" : " sizable [") +
+                                   std::to_string(view->width) + ' ' +
+                                   std::to_string(view->height) + ']'};
     const auto id = *std::ranges::find(allWindows, window, nameOf);
     const auto controls = makeWindows().at(indexOf(id))->layout().controls;
     for (std::size_t i = 0; i < std::min(controls.size(), view->controls.size()); ++i) {
@@ -185,7 +202,8 @@ std::vector<std::string> describe(Driver& d, std::string_view window) {
         const auto& c = view->controls[i];
         std::ostringstream line;
         const auto caption = c.kind == "box" ? u"" : d.text(window, name);
-        line << "  " << name << ' ' << c.kind << ' ' << place(c.place) << (c.kind == "box" ? c.style : ' ' + quoted(caption));
+        line << "  " << name << ' ' << c.kind << ' ' << place(c.place)
+             << (c.kind == "box" ? c.style : ' ' + quoted(caption));
         if (c.points != 0) {
             line << " font " << c.points;
         }

@@ -44,8 +44,9 @@ public:
     }
 
     [[nodiscard]] Snapshot snapshot() const {
-        Snapshot s{.box = toolkit_.box ? u"Quillory\n" + *toolkit_.box : std::optional<std::u16string>(),
-                   .ended = host_.runEnded() && !toolkit_.box};
+        Snapshot s{
+            .box = toolkit_.box ? u"Quillory\n" + *toolkit_.box : std::optional<std::u16string>(),
+            .ended = host_.runEnded() && !toolkit_.box};
         for (const auto id : allWindows) {
             if (host_.isLoaded(id)) {
                 s.windows.emplace_back(nameOf(id));

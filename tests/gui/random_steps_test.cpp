@@ -31,8 +31,8 @@ std::vector<std::string> controls() {
 // Answers near the right ones, and letters beyond ASCII and the BMP.
 rc::Gen<std::u16string> answer() {
     static const std::vector<std::u16string> pieces{
-        u"arose", u"arisen", u"awoke", u"awaked", u"was", u"been", u"a", u"e", u"A", u" ",
-        u"\u00e9", u"\u00df", u"\u4e2d", u"\U0001F600"};
+        u"arose", u"arisen", u"awoke", u"awaked", u"was",    u"been",   u"a",
+        u"e",     u"A",      u" ",     u"\u00e9", u"\u00df", u"\u4e2d", u"\U0001F600"};
     return rc::gen::map(rc::gen::container<std::vector<std::u16string>>(rc::gen::elementOf(pieces)),
                         [](const std::vector<std::u16string>& parts) {
                             std::u16string text;
@@ -52,11 +52,14 @@ rc::Gen<Step> anyStep() {
     };
     return gen::weightedOneOf<Step>({
         {8, gen::map(gen::elementOf(targets), step(Click))},
-        {3, gen::apply([](bool past, const std::u16string& text) {
-                 return Step{TypeInto, past ? "Form3.Text2" : "Form3.Text3", text};
-             }, gen::arbitrary<bool>(), answer())},
+        {3, gen::apply(
+                [](bool past, const std::u16string& text) {
+                    return Step{TypeInto, past ? "Form3.Text2" : "Form3.Text3", text};
+                },
+                gen::arbitrary<bool>(), answer())},
         {2, gen::map(gen::elementOf(std::vector<std::string>{"Form3.p", "Form3.a", "Form3.n",
-                                                             "Form3.m", "Form3.b"}), step(AltIn))},
+                                                             "Form3.m", "Form3.b"}),
+                     step(AltIn))},
         {1, gen::map(gen::elementOf(std::vector<std::string>{"Form1", "Form2", "Form3", "Form4"}),
                      step(CloseBox))},
         {3, gen::just(Step{Ok})},
@@ -91,7 +94,7 @@ public:
             return lines;
         }
         for (const auto& step : steps) {
-            wine_.write((toWire(step) + "\n").c_str());
+            wine_.write((testing::PrintToString(step) + "\n").c_str());
         }
         wine_.write("run\n");
         for (;;) {

@@ -1,23 +1,64 @@
 #include "gui/steps.h"
 
-#include <gtest/gtest.h>
-
+#include <algorithm>
 #include <array>
-#include <sstream>
+#include <cstdio>
 
 namespace quillory::gui {
 namespace {
 
-constexpr std::array kindNames{"Click",  "Type",  "TypeInto", "AltIn",   "EnterText", "Press",
-                               "Alt",    "CloseBox", "Ok",     "Windows", "Text",      "Named",
-                               "Focus",  "Box",   "NoBox",    "Ended",   "Running",   "ListTop",
-                               "ListEnd", "Layout"};
+constexpr std::array<std::string_view, 21> kindNames{
+    "Click",    "Type",  "TypeInto", "AltIn",   "EnterText", "Press",   "Alt",
+    "CloseBox", "Ok",    "Windows",  "Text",    "VerbList",  "Named",   "Focus",
+    "Box",      "NoBox", "Ended",    "Running", "ListTop",   "ListEnd", "Layout"};
+
+std::string quoted(std::u16string_view text) {
+    std::string out = "\"";
+    for (const char16_t unit : text) {
+        char escaped[8];
+        std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(unit));
+        const bool plain = unit >= 0x20 && unit < 0x7f && unit != u'"' && unit != u'\\';
+        out += plain ? std::string(1, static_cast<char>(unit)) : escaped;
+    }
+    return out + '"';
+}
+
+std::u16string unquoted(std::string_view text) {
+    std::u16string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\\' && text.substr(i + 1, 1) == "u") {
+            out +=
+                static_cast<char16_t>(std::stoul(std::string(text.substr(i + 2, 4)), nullptr, 16));
+            i += 5;
+        } else {
+            out += static_cast<char16_t>(text[i]);
+        }
+    }
+    return out;
+}
 
 }  // namespace
 
 std::ostream& operator<<(std::ostream& out, const Step& step) {
     out << kindNames.at(static_cast<std::size_t>(step.kind)) << ' ' << step.target;
-    return step.text.empty() ? out : out << ' ' << testing::PrintToString(step.text);
+    return step.text.empty() ? out : out << ' ' << quoted(step.text);
+}
+
+Step parseStep(std::string_view line) {
+    const auto kindEnd = std::min(line.find(' '), line.size());
+    const auto kind = std::ranges::find(kindNames, line.substr(0, kindEnd));
+    if (kind == kindNames.end()) {
+        throw std::invalid_argument("no such step: " + std::string(line));
+    }
+    Step step{static_cast<Step::Kind>(kind - kindNames.begin())};
+    const auto quote = std::min(line.find('"'), line.size());
+    if (kindEnd + 1 < quote) {
+        step.target = line.substr(kindEnd + 1, line.find_last_not_of(' ', quote - 1) - kindEnd);
+    }
+    if (quote + 1 < line.size()) {
+        step.text = unquoted(line.substr(quote + 1, line.rfind('"') - quote - 1));
+    }
+    return step;
 }
 
 std::ostream& operator<<(std::ostream& out, const Snapshot& s) {
@@ -25,36 +66,9 @@ std::ostream& operator<<(std::ostream& out, const Snapshot& s) {
     for (const auto& name : s.windows) {
         out << ' ' << name;
     }
-    out << "; verb " << testing::PrintToString(s.verb) << ", answers "
-        << testing::PrintToString(s.pastTense) << ' ' << testing::PrintToString(s.participle);
-    if (s.box) {
-        out << "; box " << testing::PrintToString(*s.box);
-    }
-    return out << (s.ended ? "; ended}" : "}");
-}
-
-// "kind target units...": the text as UTF-16 units in hexadecimal.
-std::string toWire(const Step& step) {
-    std::ostringstream out;
-    out << static_cast<int>(step.kind) << ' ' << (step.target.empty() ? "-" : step.target)
-        << std::hex;
-    for (const char16_t unit : step.text) {
-        out << ' ' << static_cast<unsigned>(unit);
-    }
-    return out.str();
-}
-
-Step fromWire(const std::string& line) {
-    std::istringstream in(line);
-    int kind = 0;
-    Step step;
-    in >> kind >> step.target >> std::hex;
-    step.kind = static_cast<Step::Kind>(kind);
-    step.target = step.target == "-" ? "" : step.target;
-    for (unsigned unit = 0; in >> unit;) {
-        step.text += static_cast<char16_t>(unit);
-    }
-    return step;
+    out << "; verb " << quoted(s.verb) << ", answers " << quoted(s.pastTense) << ' '
+        << quoted(s.participle);
+    return out << (s.box ? "; box " + quoted(*s.box) : "") << (s.ended ? "; ended}" : "}");
 }
 
 }  // namespace quillory::gui

@@ -17,27 +17,28 @@ struct Step {
     enum class Kind {
         // What the learner does. An action aimed at a window that is not
         // open, or that a message box blocks, changes nothing.
-        Click,      // the control, in its middle
-        Type,       // text, key by key, into whatever has the focus
-        TypeInto,   // click the control, End, type text; only while its window is open and no box is
-        AltIn,      // click Form3's heading Label2, then Alt with the letter; only likewise
+        Click,     // the control, in its middle
+        Type,      // text, key by key, into whatever has the focus
+        TypeInto,  // click the control, End, type text; only while its window is open and no box is
+        AltIn,     // click Form3's heading Label2, then Alt with the letter; only likewise
         EnterText,  // text in one piece, as an input method commits it
         Press,      // the key
         Alt,        // Alt with the letter
         CloseBox,   // the window's title-bar close box
         Ok,         // the message box's OK button
         // What the learner sees; a failing expectation fails the test.
-        Windows,    // the program's windows on screen are these
-        Text,       // the control shows text
-        Named,      // a screen reader calls the control text
-        Focus,      // the control has the keyboard focus ("MessageBox" for a box)
-        Box,        // a message box titled "Quillory" says text
+        Windows,   // the program's windows on screen are these
+        Text,      // the control shows text
+        VerbList,  // the control shows the verb list of tests/data/verb_list.txt
+        Named,     // a screen reader calls the control text
+        Focus,     // the control has the keyboard focus ("MessageBox" for a box)
+        Box,       // a message box titled "Quillory" says text
         NoBox,
-        Ended,      // the run is over
+        Ended,  // the run is over
         Running,
-        ListTop,    // the multi-line box shows its first line
-        ListEnd,    // the multi-line box shows its last line, not its first
-        Layout,     // the window is on screen as its reference layout draws it
+        ListTop,  // the multi-line box shows its first line
+        ListEnd,  // the multi-line box shows its last line, not its first
+        Layout,   // the window is on screen as its reference layout draws it
     };
     Kind kind = Kind::Click;
     std::string target{};
@@ -62,12 +63,11 @@ struct Snapshot {
     bool operator==(const Snapshot&) const = default;
 };
 
+// A step as one line of ASCII, as tests/data/scenarios.txt writes it:
+// kind, target, and text in double quotes with \uXXXX for a UTF-16 unit
+// beyond ASCII. The random test hands steps to the Windows program so.
 std::ostream& operator<<(std::ostream& out, const Step& step);
+Step parseStep(std::string_view line);
 std::ostream& operator<<(std::ostream& out, const Snapshot& snapshot);
-
-// A step as one line of plain ASCII, to hand to another process (the
-// Windows program under Wine), and back.
-std::string toWire(const Step& step);
-Step fromWire(const std::string& line);
 
 }  // namespace quillory::gui

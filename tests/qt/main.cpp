@@ -10,7 +10,8 @@ namespace {
 // The offscreen platform says so each time a window is raised or sized;
 // that says nothing about the program.
 void quietPlatformNotes(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (type != QtWarningMsg || !message.startsWith(QLatin1String("This plugin does not support"))) {
+    if (type != QtWarningMsg ||
+        !message.startsWith(QLatin1String("This plugin does not support"))) {
         qt_message_output(type, context, message);
     }
 }

@@ -2,9 +2,9 @@
 // and key events reach a QWindow as if from the display server, handled
 // before the call returns and with nothing else run meanwhile (the harness
 // decides when the event loop runs).
-#include <gtest/gtest.h>
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/private/qhighdpiscaling_p.h>
+#include <gtest/gtest.h>
 #include <qpa/qplatformintegration.h>
 #include <qpa/qplatformwindow.h>
 #include <qpa/qwindowsysteminterface.h>
@@ -45,11 +45,14 @@ void clickOn(QWidget* widget) {
     QWindowSystemInterface::handleWindowActivated<Synchronous>(blocked ? modal : window);
     // The window system speaks in the screen's own pixels.
     const QPoint middle = widget->rect().center();
-    const QPointF at = QHighDpi::toNativeLocalPosition(QPointF(widget->mapTo(widget->window(), middle)), window);
-    const QPointF global = QHighDpi::toNativeGlobalPosition(QPointF(widget->mapToGlobal(middle)), window);
+    const QPointF at =
+        QHighDpi::toNativeLocalPosition(QPointF(widget->mapTo(widget->window(), middle)), window);
+    const QPointF global =
+        QHighDpi::toNativeGlobalPosition(QPointF(widget->mapToGlobal(middle)), window);
     for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
         const auto buttons = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
-        QWindowSystemInterface::handleMouseEvent<Synchronous>(window, at, global, buttons, Qt::LeftButton, type);
+        QWindowSystemInterface::handleMouseEvent<Synchronous>(window, at, global, buttons,
+                                                              Qt::LeftButton, type);
     }
 }
 
@@ -98,13 +101,18 @@ ControlView viewOf(QWidget* w, const QWidget& window) {
     ControlView view{.kind = "box", .place = {w->x(), w->y(), w->width(), w->height()}};
     if (auto* label = qobject_cast<QLabel*>(w)) {
         view.kind = "label";
-        view.clipped = !fits(*label, label->contentsRect(), static_cast<int>(label->alignment()) | Qt::TextWordWrap, label->text());
+        view.clipped =
+            !fits(*label, label->contentsRect(),
+                  static_cast<int>(label->alignment()) | Qt::TextWordWrap, label->text());
     } else if (auto* button = qobject_cast<QPushButton*>(w)) {
         view.kind = "button";
         QStyleOptionButton option;
         option.initFrom(button);
-        const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-        view.clipped = !fits(*button, room, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, button->text());
+        const QRect room =
+            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        view.clipped =
+            !fits(*button, room, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
+                  button->text());
     } else if (auto* box = qobject_cast<QPlainTextEdit*>(w)) {
         view.style = std::string(" multiline") + (box->isReadOnly() ? " readonly" : "") +
                      (box->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn ? " vscroll" : "");
@@ -113,7 +121,8 @@ ControlView viewOf(QWidget* w, const QWidget& window) {
     }
     view.points = w->font() == window.font() ? 0 : w->font().pointSizeF();
     const QColor colour = w->palette().color(QPalette::WindowText);
-    view.colour = colour == window.palette().color(QPalette::WindowText) ? "" : colour.name().toStdString();
+    view.colour =
+        colour == window.palette().color(QPalette::WindowText) ? "" : colour.name().toStdString();
     return view;
 }
 
@@ -172,10 +181,14 @@ public:
             return sendKey(Qt::Key_Backtab, {}, Qt::ShiftModifier);
         }
         const bool control = key.starts_with("Ctrl");
-        const int code = key.ends_with("End") ? Qt::Key_End : key == "Tab" ? Qt::Key_Tab
-                         : key == "Enter" ? Qt::Key_Return : Qt::Key_Escape;
-        const QString text = code == Qt::Key_Tab ? "\t" : code == Qt::Key_Return ? "\r"
-                             : code == Qt::Key_Escape ? "\x1b" : "";
+        const int code = key.ends_with("End") ? Qt::Key_End
+                         : key == "Tab"       ? Qt::Key_Tab
+                         : key == "Enter"     ? Qt::Key_Return
+                                              : Qt::Key_Escape;
+        const QString text = code == Qt::Key_Tab      ? "\t"
+                             : code == Qt::Key_Return ? "\r"
+                             : code == Qt::Key_Escape ? "\x1b"
+                                                      : "";
         sendKey(code, text, control ? Qt::ControlModifier : Qt::NoModifier);
     }
     void pressAlt(char letter) override {
@@ -218,8 +231,9 @@ public:
     }
     std::u16string accessibleName(std::string_view window, std::string_view control) override {
         QWidget* w = widget(window, control);
-        return w != nullptr ? toU16(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name))
-                            : u"(not shown)";
+        return w != nullptr
+                   ? toU16(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name))
+                   : u"(not shown)";
     }
     std::string focus() override {
         const QWidget* focused = QApplication::focusWidget();
@@ -253,10 +267,12 @@ public:
             return std::nullopt;
         }
         // The size the window system gave it, in logical pixels at the screen's scale.
-        const QSizeF native = QSizeF(found->windowHandle()->handle()->geometry().size()) / found->devicePixelRatio();
+        const QSizeF native =
+            QSizeF(found->windowHandle()->handle()->geometry().size()) / found->devicePixelRatio();
         WindowView view{.caption = toU16(found->windowTitle()),
                         .fixed = found->minimumSize() == found->maximumSize(),
-                        .width = qRound(native.width()), .height = qRound(native.height())};
+                        .width = qRound(native.width()),
+                        .height = qRound(native.height())};
         for (const auto& control : host_->layoutOf(id(window)).controls) {
             view.controls.push_back(viewOf(found->control(control.name), *found));
         }
@@ -264,7 +280,9 @@ public:
     }
 
 private:
-    static WindowId id(std::string_view window) { return *std::ranges::find(allWindows, window, nameOf); }
+    static WindowId id(std::string_view window) {
+        return *std::ranges::find(allWindows, window, nameOf);
+    }
     QtWindow* window(std::string_view name) const {
         QtWindow* found = toolkit_ != nullptr ? toolkit_->window(id(name)) : nullptr;
         return found != nullptr && found->isVisible() ? found : nullptr;
@@ -273,7 +291,9 @@ private:
         QtWindow* found = this->window(window);
         return found != nullptr ? found->control(control) : nullptr;
     }
-    static QMessageBox* openBox() { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); }
+    static QMessageBox* openBox() {
+        return qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    }
 
     std::unique_ptr<QtToolkit> toolkit_;
     std::unique_ptr<WindowHost> host_;

@@ -47,11 +47,10 @@ TEST(QtProgram, TurnsOffBusAutolaunchOnlyWhereThereIsNoSessionBus) {
         bool userBus;         // a bus socket in the runtime folder
         const char* expected;
     };
-    for (const Case c : {Case{nullptr, "folder", false, "disabled:"},
-                         Case{nullptr, nullptr, false, "disabled:"},
-                         Case{"unix:path=/run/user/1000/bus", nullptr, false,
-                              "unix:path=/run/user/1000/bus"},
-                         Case{nullptr, "folder", true, ""}}) {
+    for (const Case c :
+         {Case{nullptr, "folder", false, "disabled:"}, Case{nullptr, nullptr, false, "disabled:"},
+          Case{"unix:path=/run/user/1000/bus", nullptr, false, "unix:path=/run/user/1000/bus"},
+          Case{nullptr, "folder", true, ""}}) {
         c.bus != nullptr ? qputenv("DBUS_SESSION_BUS_ADDRESS", c.bus)
                          : qunsetenv("DBUS_SESSION_BUS_ADDRESS");
         c.runtime != nullptr ? qputenv("XDG_RUNTIME_DIR", folder) : qunsetenv("XDG_RUNTIME_DIR");

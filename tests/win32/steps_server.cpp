@@ -15,7 +15,7 @@ int main() {
             line.pop_back();
         }
         if (line != "run") {
-            steps.push_back(fromWire(line));
+            steps.push_back(parseStep(line));
             continue;
         }
         const auto driver = makeDriver();

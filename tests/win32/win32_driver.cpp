@@ -33,7 +33,8 @@ LRESULT CALLBACK runPostedWork(HWND window, UINT message, WPARAM wParam, LPARAM 
 // Whether the window manager would let input reach window: it and every
 // window it sits in are visible and enabled (a modal box disables the rest).
 bool reachable(HWND window) {
-    for (HWND at = window; at != nullptr && at != GetDesktopWindow(); at = GetAncestor(at, GA_PARENT)) {
+    for (HWND at = window; at != nullptr && at != GetDesktopWindow();
+         at = GetAncestor(at, GA_PARENT)) {
         if (IsWindowVisible(at) == FALSE || IsWindowEnabled(at) == FALSE) {
             return false;
         }
@@ -48,8 +49,9 @@ void click(HWND target) {
         return;
     }
     HWND top = GetAncestor(target, GA_ROOT);
-    if (GetActiveWindow() != top && SendMessageW(target, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(top),
-                                                 MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)) <= MA_ACTIVATEANDEAT) {
+    if (GetActiveWindow() != top &&
+        SendMessageW(target, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(top),
+                     MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)) <= MA_ACTIVATEANDEAT) {
         SetForegroundWindow(top);
         SetActiveWindow(top);
     }
@@ -66,8 +68,12 @@ void click(HWND target) {
 void holdModifiers(bool shift, bool control, bool alt) {
     BYTE state[256]{};
     GetKeyboardState(state);
-    for (const auto& [key, down] : {std::pair{VK_SHIFT, shift}, {VK_LSHIFT, shift}, {VK_CONTROL, control},
-                                   {VK_LCONTROL, control}, {VK_MENU, alt}, {VK_LMENU, alt}}) {
+    for (const auto& [key, down] : {std::pair{VK_SHIFT, shift},
+                                    {VK_LSHIFT, shift},
+                                    {VK_CONTROL, control},
+                                    {VK_LCONTROL, control},
+                                    {VK_MENU, alt},
+                                    {VK_LMENU, alt}}) {
         state[key] = down ? 0x80 : 0x00;
     }
     SetKeyboardState(state);
@@ -85,11 +91,13 @@ void postKey(UINT key, bool shift, bool control, bool alt) {
         const bool system = alt && (vk != VK_MENU || !up);
         const auto data = 1u | (MapVirtualKeyW(vk, MAPVK_VK_TO_VSC) & 0xFFu) << 16 |
                           (alt && !(vk == VK_MENU && up) ? 1u << 29 : 0u) | (up ? 3u << 30 : 0u);
-        PostMessageW(target, system ? (up ? WM_SYSKEYUP : WM_SYSKEYDOWN) : (up ? WM_KEYUP : WM_KEYDOWN), vk,
+        PostMessageW(target,
+                     system ? (up ? WM_SYSKEYUP : WM_SYSKEYDOWN) : (up ? WM_KEYUP : WM_KEYDOWN), vk,
                      static_cast<LPARAM>(data));
     };
     std::vector<UINT> held;
-    for (const auto& [vk, down] : {std::pair{VK_SHIFT, shift}, {VK_CONTROL, control}, {VK_MENU, alt}}) {
+    for (const auto& [vk, down] :
+         {std::pair{VK_SHIFT, shift}, {VK_CONTROL, control}, {VK_MENU, alt}}) {
         if (down) {
             held.push_back(static_cast<UINT>(vk));
             send(static_cast<UINT>(vk), false);
@@ -124,24 +132,29 @@ ControlView viewOf(HWND control, UINT dpi) {
     wchar_t kind[16]{};
     GetClassNameW(control, kind, 16);
     const LONG style = GetWindowLongW(control, GWL_STYLE);
-    view.kind = lstrcmpiW(kind, L"Edit") == 0 ? "box" : lstrcmpiW(kind, L"Button") == 0 ? "button" : "label";
+    view.kind = lstrcmpiW(kind, L"Edit") == 0     ? "box"
+                : lstrcmpiW(kind, L"Button") == 0 ? "button"
+                                                  : "label";
     if (view.kind == "box") {
         view.style = std::string((style & ES_MULTILINE) != 0 ? " multiline" : "") +
-                     ((style & ES_READONLY) != 0 ? " readonly" : "") + ((style & WS_VSCROLL) != 0 ? " vscroll" : "");
+                     ((style & ES_READONLY) != 0 ? " readonly" : "") +
+                     ((style & WS_VSCROLL) != 0 ? " vscroll" : "");
     }
     LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
+               &font);
     const LOGFONTW standard = win32::messageFont(dpi);
     if (font.lfHeight != standard.lfHeight || lstrcmpW(font.lfFaceName, standard.lfFaceName) != 0) {
         view.points = -font.lfHeight * 72.0 / dpi;
     }
     // The colour a label asks its window for when it paints.
     HDC dc = CreateCompatibleDC(nullptr);
-    SendMessageW(GetParent(control), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
+    SendMessageW(GetParent(control), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                 reinterpret_cast<LPARAM>(control));
     if (view.kind == "label" && GetTextColor(dc) != GetSysColor(COLOR_WINDOWTEXT)) {
         char name[8];
-        std::snprintf(name, sizeof name, "#%02x%02x%02x", GetRValue(GetTextColor(dc)), GetGValue(GetTextColor(dc)),
-                      GetBValue(GetTextColor(dc)));
+        std::snprintf(name, sizeof name, "#%02x%02x%02x", GetRValue(GetTextColor(dc)),
+                      GetGValue(GetTextColor(dc)), GetBValue(GetTextColor(dc)));
         view.colour = name;
     }
     DeleteDC(dc);
@@ -160,8 +173,8 @@ public:
         }();
         // Message-only: never shown or counted among the program's windows,
         // yet every loop dispatches what is posted to it, a message box's too.
-        work_ = CreateWindowExW(0, MAKEINTATOM(workClass), L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                GetModuleHandleW(nullptr), nullptr);
+        work_ = CreateWindowExW(0, MAKEINTATOM(workClass), L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                nullptr, GetModuleHandleW(nullptr), nullptr);
     }
     Win32Driver(const Win32Driver&) = delete;
     Win32Driver& operator=(const Win32Driver&) = delete;
@@ -187,7 +200,8 @@ public:
     // What an action posts is handled in order, but handling it may post
     // more (a key becomes a character, a click a command).
     bool settled(int turns) override {
-        return turns >= 2 && HIWORD(GetQueueStatus(QS_POSTMESSAGE | QS_SENDMESSAGE | QS_INPUT)) == 0;
+        return turns >= 2 &&
+               HIWORD(GetQueueStatus(QS_POSTMESSAGE | QS_SENDMESSAGE | QS_INPUT)) == 0;
     }
     void stop() override {
         host_.reset();
@@ -196,7 +210,9 @@ public:
         PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);  // a leftover end of the loop
     }
 
-    void click(std::string_view window, std::string_view name) override { gui::click(control(window, name)); }
+    void click(std::string_view window, std::string_view name) override {
+        gui::click(control(window, name));
+    }
     // Keys and characters are posted once what was posted before them has
     // been handled, so that they go where the focus is by then.
     void type(std::u16string_view text) override {
@@ -207,12 +223,15 @@ public:
         });
     }
     void press(std::string_view key) override {
-        const UINT vk = key.ends_with("End") ? VK_END : key.ends_with("Tab") ? VK_TAB
-                        : key == "Enter" ? VK_RETURN : VK_ESCAPE;
+        const UINT vk = key.ends_with("End")   ? VK_END
+                        : key.ends_with("Tab") ? VK_TAB
+                        : key == "Enter"       ? VK_RETURN
+                                               : VK_ESCAPE;
         pressKey(vk, key.starts_with("Shift"), key.starts_with("Ctrl"), false);
     }
     void pressAlt(char letter) override {
-        pressKey(static_cast<UINT>(std::toupper(static_cast<unsigned char>(letter))), false, false, true);
+        pressKey(static_cast<UINT>(std::toupper(static_cast<unsigned char>(letter))), false, false,
+                 true);
     }
     void closeBox(std::string_view name) override {
         // The close box is part of the frame, out of reach while the window is disabled.
@@ -244,8 +263,9 @@ public:
     std::u16string accessibleName(std::string_view window, std::string_view name) override {
         // Asked for as a screen reader asks.
         IAccessible* object = nullptr;
-        if (FAILED(AccessibleObjectFromWindow(control(window, name), static_cast<DWORD>(OBJID_CLIENT),
-                                              IID_IAccessible, reinterpret_cast<void**>(&object)))) {
+        if (FAILED(AccessibleObjectFromWindow(control(window, name),
+                                              static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                              reinterpret_cast<void**>(&object)))) {
             return u"(no accessible object)";
         }
         VARIANT self{};
@@ -255,7 +275,9 @@ public:
         const HRESULT result = object->get_accName(self, &spoken);
         object->Release();
         const std::u16string name16 =
-            result == S_OK ? std::u16string(reinterpret_cast<const char16_t*>(spoken), SysStringLen(spoken)) : u"(no name)";
+            result == S_OK
+                ? std::u16string(reinterpret_cast<const char16_t*>(spoken), SysStringLen(spoken))
+                : u"(no name)";
         SysFreeString(spoken);
         return name16;
     }
@@ -269,7 +291,8 @@ public:
             const auto* made = toolkit_->window(id);
             if (made != nullptr && made->handle() == root) {
                 const ControlLayout* control = made->layoutOf(focused);
-                return std::string(nameOf(id)) + "." + (control != nullptr ? std::string(control->name) : "");
+                return std::string(nameOf(id)) + "." +
+                       (control != nullptr ? std::string(control->name) : "");
             }
         }
         return "";
@@ -279,7 +302,8 @@ public:
         if (open == nullptr) {
             return std::nullopt;
         }
-        return win32::windowText(open) + u"\n" + win32::windowText(GetDlgItem(open, 0xFFFF));  // its text
+        return win32::windowText(open) + u"\n" +
+               win32::windowText(GetDlgItem(open, 0xFFFF));  // its text
     }
     bool ended() override { return host_ != nullptr && host_->runEnded(); }
     std::pair<int, int> shownLines(std::string_view window, std::string_view name) override {
@@ -292,12 +316,16 @@ public:
         // The box counts wrapped rows; the text's lines end with CR LF.
         const std::u16string shown = win32::windowText(box);
         const auto lineAt = [&](LRESULT row) {
-            const auto at = std::min<std::size_t>(
-                static_cast<std::size_t>(SendMessageW(box, EM_LINEINDEX, static_cast<WPARAM>(row), 0)), shown.size());
-            return static_cast<int>(std::count(shown.begin(), shown.begin() + static_cast<std::ptrdiff_t>(at), u'\n'));
+            const auto at =
+                std::min<std::size_t>(static_cast<std::size_t>(SendMessageW(
+                                          box, EM_LINEINDEX, static_cast<WPARAM>(row), 0)),
+                                      shown.size());
+            return static_cast<int>(
+                std::count(shown.begin(), shown.begin() + static_cast<std::ptrdiff_t>(at), u'\n'));
         };
-        return {lineAt(SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0)),
-                lineAt(HIWORD(SendMessageW(box, EM_CHARFROMPOS, 0, MAKELPARAM(0, client.bottom - 1))))};
+        return {
+            lineAt(SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0)),
+            lineAt(HIWORD(SendMessageW(box, EM_CHARFROMPOS, 0, MAKELPARAM(0, client.bottom - 1))))};
     }
     std::optional<WindowView> view(std::string_view name) override {
         const auto* found = window(name);
@@ -309,7 +337,9 @@ public:
         GetClientRect(found->handle(), &client);
         WindowView view{.caption = win32::windowText(found->handle()),
                         .fixed = (style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) == 0,
-                        .width = client.right, .height = client.bottom, .dpi = static_cast<int>(found->dpi())};
+                        .width = client.right,
+                        .height = client.bottom,
+                        .dpi = static_cast<int>(found->dpi())};
         if (!view.fixed && (style & WS_OVERLAPPEDWINDOW) != WS_OVERLAPPEDWINDOW) {
             view.caption += u" (sizable without all of its boxes)";
         }
