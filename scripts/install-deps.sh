@@ -61,7 +61,7 @@ fi
 # leaving CMake to fail over what it cannot find.
 fail() {
     echo "$1" >&2
-    echo "Quillory needs these Debian 12 packages to $what:" >&2
+    echo "These Debian 12 packages, needed to $what, are missing:" >&2
     echo "    ${missing[*]}" >&2
     echo "Install them (as root: apt-get install ${missing[*]}), or run $0 as root or with sudo." >&2
     exit 1
