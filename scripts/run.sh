@@ -16,7 +16,7 @@ if ! cmake --preset app >"$log" 2>&1; then
     exit 1
 fi
 
-echo "Building quillory (about a minute the first time on two cores)"
+echo "Building quillory (under a minute the first time on two cores)"
 cmake --build --preset app --target quillory
 
 echo "Starting build/app/app/quillory"
