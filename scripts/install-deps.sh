@@ -21,16 +21,15 @@ run_packages=(
 )
 test_packages=(
     pkg-config qt6-base-private-dev fonts-dejavu-core
-    libgtest-dev libgmock-dev librapidcheck-dev
+    libgtest-dev librapidcheck-dev
+    # a real X server for the tests, and what drives and traces the program there
     xvfb xauth xdotool strace
+    # the benchmarks
     libbenchmark-dev libx11-dev libxdamage-dev binutils-mingw-w64-i686
-    clang libclang-rt-14-dev
-    # the Debian package and its dependencies
-    dpkg-dev file
-    # checks of the desktop entry and metadata, and of the installed program
-    desktop-file-utils appstream x11-utils
-    # the screen-reader test: the accessibility bus and its Python bindings
-    dbus-daemon at-spi2-core python3 python3-pyatspi python3-xlib
+    # the Debian package and its dependencies, the Windows icon's packer
+    dpkg-dev file python3
+    # checks of the desktop entry and metadata
+    desktop-file-utils appstream
     # the Windows program: MinGW-w64, GoogleTest's sources, and Wine to test it
     g++-mingw-w64-i686 googletest wine wine32:i386
     fonts-wine libfreetype6:i386 libfontconfig1:i386 libxrender1:i386 libxrandr2:i386

@@ -30,35 +30,18 @@ LRESULT CALLBACK runPostedWork(HWND window, UINT message, WPARAM wParam, LPARAM 
     return 0;
 }
 
-// Whether the window manager would let input reach window: it and every
-// window it sits in are visible and enabled (a modal box disables the rest).
-bool reachable(HWND window) {
-    for (HWND at = window; at != nullptr && at != GetDesktopWindow();
-         at = GetAncestor(at, GA_PARENT)) {
-        if (IsWindowVisible(at) == FALSE || IsWindowEnabled(at) == FALSE) {
-            return false;
+// A left click in the middle of target, which first activates its window as
+// a real click does; none where a visible, enabled window could not take it.
+void click(HWND target) {
+    for (HWND at = target; at != GetDesktopWindow(); at = GetAncestor(at, GA_PARENT)) {
+        if (at == nullptr || IsWindowVisible(at) == FALSE || IsWindowEnabled(at) == FALSE) {
+            return;
         }
     }
-    return window != nullptr;
-}
-
-// A left click in the middle of target, which first activates its window as
-// a real click does.
-void click(HWND target) {
-    if (!reachable(target)) {
-        return;
-    }
-    HWND top = GetAncestor(target, GA_ROOT);
-    if (GetActiveWindow() != top &&
-        SendMessageW(target, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(top),
-                     MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)) <= MA_ACTIVATEANDEAT) {
-        SetForegroundWindow(top);
-        SetActiveWindow(top);
-    }
+    SetActiveWindow(GetAncestor(target, GA_ROOT));
     RECT client{};
     GetClientRect(target, &client);
     const LPARAM middle = MAKELPARAM(client.right / 2, client.bottom / 2);
-    PostMessageW(target, WM_MOUSEMOVE, 0, middle);
     PostMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, middle);
     PostMessageW(target, WM_LBUTTONUP, 0, middle);
 }
@@ -68,14 +51,9 @@ void click(HWND target) {
 void holdModifiers(bool shift, bool control, bool alt) {
     BYTE state[256]{};
     GetKeyboardState(state);
-    for (const auto& [key, down] : {std::pair{VK_SHIFT, shift},
-                                    {VK_LSHIFT, shift},
-                                    {VK_CONTROL, control},
-                                    {VK_LCONTROL, control},
-                                    {VK_MENU, alt},
-                                    {VK_LMENU, alt}}) {
-        state[key] = down ? 0x80 : 0x00;
-    }
+    state[VK_SHIFT] = state[VK_LSHIFT] = shift ? 0x80 : 0;
+    state[VK_CONTROL] = state[VK_LCONTROL] = control ? 0x80 : 0;
+    state[VK_MENU] = state[VK_LMENU] = alt ? 0x80 : 0;
     SetKeyboardState(state);
 }
 
@@ -83,17 +61,14 @@ void holdModifiers(bool shift, bool control, bool alt) {
 // messages with their scan code, the Alt context bit and the transition bits.
 void postKey(UINT key, bool shift, bool control, bool alt) {
     HWND target = GetFocus();
-    if (target == nullptr) {
-        return;
-    }
     holdModifiers(shift, control, alt);
     const auto send = [target, alt](UINT vk, bool up) {
-        const bool system = alt && (vk != VK_MENU || !up);
+        const bool altHeld = alt && !(vk == VK_MENU && up);
         const auto data = 1u | (MapVirtualKeyW(vk, MAPVK_VK_TO_VSC) & 0xFFu) << 16 |
-                          (alt && !(vk == VK_MENU && up) ? 1u << 29 : 0u) | (up ? 3u << 30 : 0u);
-        PostMessageW(target,
-                     system ? (up ? WM_SYSKEYUP : WM_SYSKEYDOWN) : (up ? WM_KEYUP : WM_KEYDOWN), vk,
-                     static_cast<LPARAM>(data));
+                          (altHeld ? 1u << 29 : 0u) | (up ? 3u << 30 : 0u);
+        const UINT message =
+            up ? (altHeld ? WM_SYSKEYUP : WM_KEYUP) : (alt ? WM_SYSKEYDOWN : WM_KEYDOWN);
+        PostMessageW(target, message, vk, static_cast<LPARAM>(data));
     };
     std::vector<UINT> held;
     for (const auto& [vk, down] :
@@ -108,20 +83,11 @@ void postKey(UINT key, bool shift, bool control, bool alt) {
     std::for_each(held.rbegin(), held.rend(), [&send](UINT vk) { send(vk, true); });
 }
 
-BOOL CALLBACK findMessageBox(HWND window, LPARAM found) {
-    wchar_t name[16]{};
-    if (IsWindowVisible(window) != FALSE && GetClassNameW(window, name, 16) != 0 &&
-        lstrcmpW(name, L"#32770") == 0) {
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
+// The program's message box: a dialog of this thread.
 HWND openBox() {
-    HWND found = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), &findMessageBox, reinterpret_cast<LPARAM>(&found));
-    return found;
+    HWND box = FindWindowW(L"#32770", nullptr);
+    const bool ours = GetWindowThreadProcessId(box, nullptr) == GetCurrentThreadId();
+    return box != nullptr && ours && IsWindowVisible(box) != FALSE ? box : nullptr;
 }
 
 ControlView viewOf(HWND control, UINT dpi) {
@@ -129,16 +95,16 @@ ControlView viewOf(HWND control, UINT dpi) {
     GetWindowRect(control, &r);
     MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
     ControlView view{.place = {r.left, r.top, r.right - r.left, r.bottom - r.top}};
-    wchar_t kind[16]{};
-    GetClassNameW(control, kind, 16);
+    wchar_t kind[8]{};
+    GetClassNameW(control, kind, 8);
     const LONG style = GetWindowLongW(control, GWL_STYLE);
     view.kind = lstrcmpiW(kind, L"Edit") == 0     ? "box"
                 : lstrcmpiW(kind, L"Button") == 0 ? "button"
                                                   : "label";
-    if (view.kind == "box") {
-        view.style = std::string((style & ES_MULTILINE) != 0 ? " multiline" : "") +
-                     ((style & ES_READONLY) != 0 ? " readonly" : "") +
-                     ((style & WS_VSCROLL) != 0 ? " vscroll" : "");
+    for (const auto& [bit, word] : {std::pair{ES_MULTILINE, " multiline"},
+                                    {ES_READONLY, " readonly"},
+                                    {WS_VSCROLL, " vscroll"}}) {
+        view.style += view.kind == "box" && (style & bit) != 0 ? word : "";
     }
     LOGFONTW font{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
@@ -151,13 +117,14 @@ ControlView viewOf(HWND control, UINT dpi) {
     HDC dc = CreateCompatibleDC(nullptr);
     SendMessageW(GetParent(control), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                  reinterpret_cast<LPARAM>(control));
-    if (view.kind == "label" && GetTextColor(dc) != GetSysColor(COLOR_WINDOWTEXT)) {
+    const COLORREF colour = GetTextColor(dc);
+    DeleteDC(dc);
+    if (view.kind == "label" && colour != GetSysColor(COLOR_WINDOWTEXT)) {
         char name[8];
-        std::snprintf(name, sizeof name, "#%02x%02x%02x", GetRValue(GetTextColor(dc)),
-                      GetGValue(GetTextColor(dc)), GetBValue(GetTextColor(dc)));
+        std::snprintf(name, sizeof name, "#%02x%02x%02x", GetRValue(colour), GetGValue(colour),
+                      GetBValue(colour));
         view.colour = name;
     }
-    DeleteDC(dc);
     return view;
 }
 
@@ -174,13 +141,12 @@ public:
         // Message-only: never shown or counted among the program's windows,
         // yet every loop dispatches what is posted to it, a message box's too.
         work_ = CreateWindowExW(0, MAKEINTATOM(workClass), L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
-                                nullptr, GetModuleHandleW(nullptr), nullptr);
+                                nullptr, nullptr, nullptr);
     }
     Win32Driver(const Win32Driver&) = delete;
     Win32Driver& operator=(const Win32Driver&) = delete;
     ~Win32Driver() override {
-        MSG left{};
-        while (PeekMessageW(&left, work_, runWork, runWork, PM_REMOVE) != FALSE) {
+        for (MSG left{}; PeekMessageW(&left, work_, runWork, runWork, PM_REMOVE) != FALSE;) {
             delete reinterpret_cast<Work*>(left.lParam);
         }
         DestroyWindow(work_);
@@ -200,8 +166,7 @@ public:
     // What an action posts is handled in order, but handling it may post
     // more (a key becomes a character, a click a command).
     bool settled(int turns) override {
-        return turns >= 2 &&
-               HIWORD(GetQueueStatus(QS_POSTMESSAGE | QS_SENDMESSAGE | QS_INPUT)) == 0;
+        return turns >= 2 && HIWORD(GetQueueStatus(QS_POSTMESSAGE | QS_INPUT)) == 0;
     }
     void stop() override {
         host_.reset();
@@ -230,21 +195,16 @@ public:
         pressKey(vk, key.starts_with("Shift"), key.starts_with("Ctrl"), false);
     }
     void pressAlt(char letter) override {
-        pressKey(static_cast<UINT>(std::toupper(static_cast<unsigned char>(letter))), false, false,
-                 true);
+        pressKey(static_cast<UINT>(std::toupper(letter)), false, false, true);
     }
     void closeBox(std::string_view name) override {
         // The close box is part of the frame, out of reach while the window is disabled.
         const auto* found = window(name);
-        if (found != nullptr && reachable(found->handle())) {
+        if (found != nullptr && IsWindowEnabled(found->handle()) != FALSE) {
             PostMessageW(found->handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
         }
     }
-    void pressOk() override {
-        if (HWND open = openBox()) {
-            gui::click(GetDlgItem(open, IDOK));
-        }
-    }
+    void pressOk() override { gui::click(GetDlgItem(openBox(), IDOK)); }
 
     std::vector<std::string> windows() override {
         std::vector<std::string> names;
@@ -263,69 +223,52 @@ public:
     std::u16string accessibleName(std::string_view window, std::string_view name) override {
         // Asked for as a screen reader asks.
         IAccessible* object = nullptr;
-        if (FAILED(AccessibleObjectFromWindow(control(window, name),
-                                              static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
-                                              reinterpret_cast<void**>(&object)))) {
-            return u"(no accessible object)";
-        }
+        BSTR spoken = nullptr;
         VARIANT self{};
         self.vt = VT_I4;
         self.lVal = CHILDID_SELF;
-        BSTR spoken = nullptr;
-        const HRESULT result = object->get_accName(self, &spoken);
+        if (FAILED(AccessibleObjectFromWindow(control(window, name),
+                                              static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                              reinterpret_cast<void**>(&object))) ||
+            object->get_accName(self, &spoken) != S_OK) {
+            return u"(no name)";
+        }
         object->Release();
-        const std::u16string name16 =
-            result == S_OK
-                ? std::u16string(reinterpret_cast<const char16_t*>(spoken), SysStringLen(spoken))
-                : u"(no name)";
+        const std::u16string text(reinterpret_cast<const char16_t*>(spoken), SysStringLen(spoken));
         SysFreeString(spoken);
-        return name16;
+        return text;
     }
     std::string focus() override {
         HWND focused = GetFocus();
-        HWND root = focused != nullptr ? GetAncestor(focused, GA_ROOT) : nullptr;
-        if (root != nullptr && root == openBox()) {
-            return "MessageBox";
-        }
+        HWND root = GetAncestor(focused, GA_ROOT);
         for (const auto id : allWindows) {
             const auto* made = toolkit_->window(id);
-            if (made != nullptr && made->handle() == root) {
-                const ControlLayout* control = made->layoutOf(focused);
-                return std::string(nameOf(id)) + "." +
-                       (control != nullptr ? std::string(control->name) : "");
+            if (made != nullptr && made->handle() == root && made->layoutOf(focused) != nullptr) {
+                return std::string(nameOf(id)) + "." + std::string(made->layoutOf(focused)->name);
             }
         }
-        return "";
+        return root != nullptr && root == openBox() ? "MessageBox" : "";
     }
     std::optional<std::u16string> box() override {
         HWND open = openBox();
         if (open == nullptr) {
             return std::nullopt;
         }
-        return win32::windowText(open) + u"\n" +
-               win32::windowText(GetDlgItem(open, 0xFFFF));  // its text
+        return win32::windowText(open) + u"\n" + win32::windowText(GetDlgItem(open, 0xFFFF));
     }
     bool ended() override { return host_ != nullptr && host_->runEnded(); }
     std::pair<int, int> shownLines(std::string_view window, std::string_view name) override {
         HWND box = control(window, name);
-        if (box == nullptr) {
-            return {-1, -1};
-        }
         RECT client{};
         GetClientRect(box, &client);
         // The box counts wrapped rows; the text's lines end with CR LF.
         const std::u16string shown = win32::windowText(box);
         const auto lineAt = [&](LRESULT row) {
-            const auto at =
-                std::min<std::size_t>(static_cast<std::size_t>(SendMessageW(
-                                          box, EM_LINEINDEX, static_cast<WPARAM>(row), 0)),
-                                      shown.size());
-            return static_cast<int>(
-                std::count(shown.begin(), shown.begin() + static_cast<std::ptrdiff_t>(at), u'\n'));
+            const auto at = SendMessageW(box, EM_LINEINDEX, static_cast<WPARAM>(row), 0);
+            return static_cast<int>(std::count(shown.begin(), shown.begin() + at, u'\n'));
         };
-        return {
-            lineAt(SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0)),
-            lineAt(HIWORD(SendMessageW(box, EM_CHARFROMPOS, 0, MAKELPARAM(0, client.bottom - 1))))};
+        const auto bottom = SendMessageW(box, EM_CHARFROMPOS, 0, MAKELPARAM(0, client.bottom - 1));
+        return {lineAt(SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0)), lineAt(HIWORD(bottom))};
     }
     std::optional<WindowView> view(std::string_view name) override {
         const auto* found = window(name);
@@ -340,9 +283,6 @@ public:
                         .width = client.right,
                         .height = client.bottom,
                         .dpi = static_cast<int>(found->dpi())};
-        if (!view.fixed && (style & WS_OVERLAPPEDWINDOW) != WS_OVERLAPPEDWINDOW) {
-            view.caption += u" (sizable without all of its boxes)";
-        }
         for (const auto& control : found->layout().controls) {
             view.controls.push_back(viewOf(found->control(control.name), found->dpi()));
         }
@@ -358,7 +298,7 @@ private:
     }
     const win32::Win32Window* window(std::string_view name) const {
         const auto id = std::ranges::find(allWindows, name, nameOf);
-        return toolkit_ != nullptr && id != allWindows.end() ? toolkit_->window(*id) : nullptr;
+        return id != allWindows.end() ? toolkit_->window(*id) : nullptr;
     }
     HWND control(std::string_view window, std::string_view name) const {
         const auto* found = this->window(window);
