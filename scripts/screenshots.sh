@@ -162,6 +162,6 @@ shoot_at_scale() {
 export -f shoot_at_scale
 export program out
 for scale in 1 2; do
-    tests/desktop/on_xvfb.sh bash -c "shoot_at_scale $scale"
+    scripts/on-xvfb.sh bash -c "shoot_at_scale $scale"
 done
 ls "$out"
