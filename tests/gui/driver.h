@@ -97,7 +97,7 @@ void run(Driver& driver, const std::vector<Step>& steps,
 std::vector<std::string> describe(Driver& driver, std::string_view window);
 std::vector<std::string> expectedLayout(std::string_view window, int dpi);
 
-// All a learner sees of the test's position and of the run.
-Snapshot snapshot(Driver& driver);
+// The snapshot of what the program shows now.
+std::string snapshot(Driver& driver);
 
 }  // namespace quillory::gui

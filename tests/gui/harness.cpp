@@ -239,16 +239,11 @@ std::vector<std::string> expectedLayout(std::string_view window, int dpi) {
     return lines;
 }
 
-Snapshot snapshot(Driver& d) {
-    Snapshot s{.box = d.box(), .ended = d.ended()};
-    s.windows = d.windows();
-    std::ranges::sort(s.windows);
-    if (std::ranges::count(s.windows, "Form3") != 0) {
-        s.verb = d.text("Form3", "Label1");
-        s.pastTense = d.text("Form3", "Text2");
-        s.participle = d.text("Form3", "Text3");
-    }
-    return s;
+std::string snapshot(Driver& d) {
+    const auto windows = d.windows();
+    const bool test = std::ranges::count(windows, "Form3") != 0;
+    const auto read = [&](const char* control) { return test ? d.text("Form3", control) : u""; };
+    return gui::snapshot(windows, read("Label1"), read("Text2"), read("Text3"), d.box(), d.ended());
 }
 
 }  // namespace quillory::gui

@@ -16,129 +16,89 @@
 namespace quillory::gui {
 namespace {
 
-// Every control of every window, as "Form3.Command1".
-std::vector<std::string> controls() {
-    std::vector<std::string> names;
-    for (const auto& window : makeWindows()) {
-        for (const auto& control : window->layout().controls) {
-            names.push_back(std::string(nameOf(window->layout().id)) + "." +
-                            std::string(control.name));
-        }
-    }
-    return names;
-}
-
-// Answers near the right ones, and letters beyond ASCII and the BMP.
-rc::Gen<std::u16string> answer() {
-    static const std::vector<std::u16string> pieces{
-        u"arose", u"arisen", u"awoke", u"awaked", u"was",    u"been",   u"a",
-        u"e",     u"A",      u" ",     u"\u00e9", u"\u00df", u"\u4e2d", u"\U0001F600"};
-    return rc::gen::map(rc::gen::container<std::vector<std::u16string>>(rc::gen::elementOf(pieces)),
-                        [](const std::vector<std::u16string>& parts) {
-                            std::u16string text;
-                            for (const auto& part : parts) {
-                                text += part;
-                            }
-                            return text;
-                        });
-}
+using enum Step::Kind;
 
 rc::Gen<Step> anyStep() {
-    using namespace rc;
-    using enum Step::Kind;
-    static const auto targets = controls();
-    const auto step = [](Step::Kind kind) {
-        return [kind](const std::string& target) { return Step{kind, target}; };
-    };
-    return gen::weightedOneOf<Step>({
-        {8, gen::map(gen::elementOf(targets), step(Click))},
-        {3, gen::apply(
-                [](bool past, const std::u16string& text) {
-                    return Step{TypeInto, past ? "Form3.Text2" : "Form3.Text3", text};
-                },
-                gen::arbitrary<bool>(), answer())},
-        {2, gen::map(gen::elementOf(std::vector<std::string>{"Form3.p", "Form3.a", "Form3.n",
-                                                             "Form3.m", "Form3.b"}),
-                     step(AltIn))},
-        {1, gen::map(gen::elementOf(std::vector<std::string>{"Form1", "Form2", "Form3", "Form4"}),
-                     step(CloseBox))},
-        {3, gen::just(Step{Ok})},
-    });
+    using rc::gen::elementOf;
+    std::vector<Step> clicks;
+    for (const auto& window : makeWindows()) {
+        for (const auto& control : window->layout().controls) {
+            const auto name =
+                std::string(nameOf(window->layout().id)) + "." + std::string(control.name);
+            clicks.push_back({Click, name});
+        }
+    }
+    std::vector<Step> others{
+        {Ok}, {CloseBox, "Form1"}, {CloseBox, "Form2"}, {CloseBox, "Form3"}, {CloseBox, "Form4"}};
+    for (const auto* key : {"Form3.p", "Form3.a", "Form3.n", "Form3.m", "Form3.b"}) {
+        others.push_back({AltIn, key});
+    }
+    // Answers near the right ones, and letters beyond ASCII and the BMP;
+    // typed into the same box again, they add up.
+    const auto typed = rc::gen::apply(
+        [](bool past, const std::u16string& text) {
+            return Step{TypeInto, past ? "Form3.Text2" : "Form3.Text3", text};
+        },
+        rc::gen::arbitrary<bool>(),
+        elementOf(std::vector<std::u16string>{u"arose", u"arisen", u"awoke", u"awaked", u"A", u" ",
+                                              u"\u00e9\u00df", u"\u4e2d\U0001F600"}));
+    return rc::gen::weightedOneOf<Step>(
+        {{8, elementOf(clicks)}, {3, typed}, {4, elementOf(others)}});
 }
 
 // What the backend shows after each step: this process's own Qt program, or
-// the Windows program under Wine that QUILLORY_STEPS_SERVER names.
-class Backend {
-public:
-    Backend() {
-        const QString server = qEnvironmentVariable("QUILLORY_STEPS_SERVER");
-        if (!server.isEmpty()) {
-            wine_.start(QStringLiteral("wine"), {server});
-            if (!wine_.waitForStarted()) {
-                throw std::runtime_error("cannot start the Windows program under Wine");
-            }
-        }
+// the Windows program under Wine that QUILLORY_STEPS_SERVER names, which
+// takes the steps one line each and answers a line for each.
+std::vector<std::string> shown(QProcess& wine, const std::vector<Step>& steps) {
+    std::vector<std::string> lines;
+    if (wine.program().isEmpty()) {
+        const auto driver = makeDriver();
+        run(*driver, steps, [&lines](Driver& d) { lines.push_back(snapshot(d)); });
+        return lines;
     }
-    Backend(const Backend&) = delete;
-    Backend& operator=(const Backend&) = delete;
-    ~Backend() {
-        wine_.closeWriteChannel();
-        wine_.waitForFinished();
+    for (const auto& step : steps) {
+        wine.write((testing::PrintToString(step) + "\n").c_str());
     }
-
-    std::vector<std::string> shown(const std::vector<Step>& steps) {
-        std::vector<std::string> lines;
-        if (wine_.program().isEmpty()) {
-            const auto driver = makeDriver();
-            run(*driver, steps, [&lines](Driver& d) { lines.push_back(print(snapshot(d))); });
-            return lines;
-        }
-        for (const auto& step : steps) {
-            wine_.write((testing::PrintToString(step) + "\n").c_str());
-        }
-        wine_.write("run\n");
-        for (;;) {
-            // Only a guard against a hung program, never a measure of speed.
-            while (!wine_.canReadLine()) {
-                if (wine_.state() != QProcess::Running || !wine_.waitForReadyRead(60000)) {
-                    throw std::runtime_error("the Windows program stopped answering");
-                }
-            }
-            const std::string line = wine_.readLine().trimmed().toStdString();
-            if (line == "done") {
-                return lines;
-            }
+    wine.write("run\n");
+    for (std::string line; line != "done"; line = wine.readLine().trimmed().toStdString()) {
+        if (!line.empty()) {
             lines.push_back(line);
         }
+        // Only a guard against a hung program, never a measure of speed.
+        while (!wine.canReadLine() && !wine.waitForReadyRead(60000)) {
+            throw std::runtime_error("the Windows program stopped answering");
+        }
     }
-
-    static std::string print(const Snapshot& s) { return testing::PrintToString(s); }
-
-private:
-    QProcess wine_;
-};
+    return lines;
+}
 
 TEST(RandomSteps, TheProgramShowsWhatItsCoreSaysAfterEveryStep) {
-    Backend backend;
+    QProcess wine;
+    if (const QString server = qEnvironmentVariable("QUILLORY_STEPS_SERVER"); !server.isEmpty()) {
+        wine.start(QStringLiteral("wine"), {server});
+        ASSERT_TRUE(wine.waitForStarted()) << "cannot start the Windows program under Wine";
+    }
     std::size_t stepsRun = 0;
     std::size_t sequences = 0;
     const bool passed = rc::check([&] {
         const auto steps = *rc::gen::container<std::vector<Step>>(anyStep());
-        const auto shown = backend.shown(steps);
         const auto expected = expectedSnapshots(steps);
+        const auto actual = shown(wine, steps);
         stepsRun += steps.size();
         ++sequences;
-        RC_ASSERT(shown.size() == expected.size());
-        for (std::size_t i = 0; i < shown.size(); ++i) {
-            if (shown[i] != Backend::print(expected[i])) {
-                RC_FAIL("after step " + std::to_string(i + 1) + ", " +
-                        testing::PrintToString(steps[i]) + ":\n  shown    " + shown[i] +
-                        "\n  expected " + Backend::print(expected[i]));
-            }
+        RC_ASSERT(actual.size() == expected.size());
+        const auto differ =
+            static_cast<std::size_t>(std::ranges::mismatch(actual, expected).in1 - actual.begin());
+        if (differ < actual.size()) {
+            RC_FAIL("after step " + std::to_string(differ + 1) + ", " +
+                    testing::PrintToString(steps[differ]) + ":\n  shown    " + actual[differ] +
+                    "\n  expected " + expected[differ]);
         }
     });
     std::cout << stepsRun << " steps in " << sequences << " sequences\n";
     EXPECT_TRUE(passed);
+    wine.closeWriteChannel();
+    wine.waitForFinished();
 }
 
 }  // namespace

@@ -61,14 +61,16 @@ Step parseStep(std::string_view line) {
     return step;
 }
 
-std::ostream& operator<<(std::ostream& out, const Snapshot& s) {
-    out << "{windows:";
-    for (const auto& name : s.windows) {
-        out << ' ' << name;
+std::string snapshot(std::vector<std::string> windows, std::u16string_view verb,
+                     std::u16string_view pastTense, std::u16string_view participle,
+                     const std::optional<std::u16string>& box, bool ended) {
+    std::ranges::sort(windows);
+    std::string line = "{windows:";
+    for (const auto& name : windows) {
+        line += ' ' + name;
     }
-    out << "; verb " << quoted(s.verb) << ", answers " << quoted(s.pastTense) << ' '
-        << quoted(s.participle);
-    return out << (s.box ? "; box " + quoted(*s.box) : "") << (s.ended ? "; ended}" : "}");
+    line += "; verb " + quoted(verb) + ", answers " + quoted(pastTense) + ' ' + quoted(participle);
+    return line + (box ? "; box " + quoted(*box) : "") + (ended ? "; ended}" : "}");
 }
 
 }  // namespace quillory::gui

@@ -51,23 +51,17 @@ struct Step {
     }
 };
 
-// What the random test compares after every step: all a learner can see of
-// the test's position and of the program's life.
-struct Snapshot {
-    std::vector<std::string> windows{};  // sorted
-    std::u16string verb{};               // Form3's Label1, Text2, Text3, when it is open
-    std::u16string pastTense{};
-    std::u16string participle{};
-    std::optional<std::u16string> box{};  // title, line break, text
-    bool ended = false;
-    bool operator==(const Snapshot&) const = default;
-};
+// What the random test compares after every step, as one line: all a
+// learner sees of the test's position (Form3's verb and answers, when it is
+// open) and of the run. A box is its title and text with a line break.
+std::string snapshot(std::vector<std::string> windows, std::u16string_view verb,
+                     std::u16string_view pastTense, std::u16string_view participle,
+                     const std::optional<std::u16string>& box, bool ended);
 
 // A step as one line of ASCII, as tests/data/scenarios.txt writes it:
 // kind, target, and text in double quotes with \uXXXX for a UTF-16 unit
 // beyond ASCII. The random test hands steps to the Windows program so.
 std::ostream& operator<<(std::ostream& out, const Step& step);
 Step parseStep(std::string_view line);
-std::ostream& operator<<(std::ostream& out, const Snapshot& snapshot);
 
 }  // namespace quillory::gui
