@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include "core/golden.h"
+#include <array>
+#include <ranges>
+
 #include "verb_list_golden.h"
 
 namespace quillory {
@@ -58,19 +60,42 @@ TEST(Quiz, JudgesEachAnswerExactlyAgainstTheShownVerb) {
     }
 }
 
+// The list's verbs below its headings: the infinitive, the past tenses and
+// the participles ("bet, betted" and "was/were" are two forms each).
+std::vector<std::array<std::vector<std::u16string>, 3>> listedVerbs() {
+    std::vector<std::array<std::vector<std::u16string>, 3>> verbs;
+    for (auto line :
+         verbListGolden.substr(verbListGolden.find(u"\n\narise") + 2) | std::views::split(u'\n')) {
+        std::array<std::vector<std::u16string>, 3> verb;
+        std::size_t column = 0;
+        for (const char16_t c : std::u16string_view(line.begin(), line.end())) {
+            if (c == u'\t') {
+                column += verb[column].empty() ? 0U : 1U;
+            } else if (c == u',' || c == u'/' || verb[column].empty()) {
+                verb[column].emplace_back(c == u',' || c == u'/' ? u"" : std::u16string(1, c));
+            } else if (c != u' ') {
+                verb[column].back() += c;
+            }
+        }
+        if (!verb[2].empty()) {
+            verbs.push_back(verb);
+        }
+    }
+    return verbs;
+}
+
 TEST(Quiz, StepsThroughTheListedVerbsAndAcceptsEveryListedForm) {
-    const auto listed = golden::listedVerbs(verbListGolden);
+    const auto listed = listedVerbs();
     ASSERT_EQ(listed.size(), 153U);
     VerbTable table;
     std::u16string shown = start(table);
-    EXPECT_EQ(table.verbCount, 153);
     EXPECT_EQ(back(table, shown), shown) << "Back stops at the first verb";
-    for (const auto& verb : listed) {
-        ASSERT_EQ(shown, verb.infinitive);
-        for (const auto& form : verb.pastTenses) {
+    for (const auto& [infinitive, pastTenses, participles] : listed) {
+        ASSERT_EQ(shown, infinitive.front());
+        for (const auto& form : pastTenses) {
             EXPECT_EQ(checkPastTense(table, form, shown), right) << testing::PrintToString(form);
         }
-        for (const auto& form : verb.participles) {
+        for (const auto& form : participles) {
             EXPECT_EQ(checkPastParticiple(table, form, shown), right)
                 << testing::PrintToString(form);
         }
@@ -79,7 +104,7 @@ TEST(Quiz, StepsThroughTheListedVerbsAndAcceptsEveryListedForm) {
     EXPECT_EQ(shown, u"write") << "Next stops at the last verb";
     for (auto verb = listed.rbegin() + 1; verb != listed.rend(); ++verb) {
         shown = back(table, shown);
-        ASSERT_EQ(shown, verb->infinitive);
+        ASSERT_EQ(shown, verb->front().front());
     }
     EXPECT_EQ(next(table, u"writ"), u"writ") << "a verb not in the table stays";
     EXPECT_EQ(back(table, u"writ"), u"writ");

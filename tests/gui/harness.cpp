@@ -11,7 +11,6 @@
 #include <sstream>
 
 #include "app/program_windows.h"
-#include "core/golden.h"
 #include "gui/driver.h"
 #include "layouts_golden.h"
 #include "verb_list_golden.h"
@@ -36,8 +35,8 @@ std::string joined(std::vector<std::string> names) {
 // The reference verb list, its lines ended by CR LF as the program ends them.
 std::u16string verbList() {
     std::u16string text;
-    for (const auto& line : golden::split(verbListGolden, u"\n")) {
-        text += line + u"\r\n";
+    for (const char16_t c : verbListGolden) {
+        text += c == u'\n' ? u"\r\n" : std::u16string(1, c);
     }
     return text;
 }
