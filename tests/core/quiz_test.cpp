@@ -8,7 +8,7 @@
 #include <array>
 #include <ranges>
 
-#include "verb_list_golden.h"
+#include "verb_list.h"
 
 namespace quillory {
 namespace {
@@ -64,17 +64,16 @@ TEST(Quiz, JudgesEachAnswerExactlyAgainstTheShownVerb) {
 // the participles ("bet, betted" and "was/were" are two forms each).
 std::vector<std::array<std::vector<std::u16string>, 3>> listedVerbs() {
     std::vector<std::array<std::vector<std::u16string>, 3>> verbs;
-    for (auto line :
-         verbListGolden.substr(verbListGolden.find(u"\n\narise") + 2) | std::views::split(u'\n')) {
+    for (auto line : verb_list.substr(verb_list.find("\n\narise") + 2) | std::views::split('\n')) {
         std::array<std::vector<std::u16string>, 3> verb;
         std::size_t column = 0;
-        for (const char16_t c : std::u16string_view(line.begin(), line.end())) {
-            if (c == u'\t') {
+        for (const char c : line) {
+            if (c == '\t') {
                 column += verb[column].empty() ? 0U : 1U;
-            } else if (c == u',' || c == u'/' || verb[column].empty()) {
-                verb[column].emplace_back(c == u',' || c == u'/' ? u"" : std::u16string(1, c));
-            } else if (c != u' ') {
-                verb[column].back() += c;
+            } else if (c == ',' || c == '/' || verb[column].empty()) {
+                verb[column].emplace_back(c == ',' || c == '/' ? 0U : 1U, static_cast<char16_t>(c));
+            } else if (c != ' ') {
+                verb[column].back() += static_cast<char16_t>(c);
             }
         }
         if (!verb[2].empty()) {

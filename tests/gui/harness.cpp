@@ -12,8 +12,8 @@
 
 #include "app/program_windows.h"
 #include "gui/driver.h"
-#include "layouts_golden.h"
-#include "verb_list_golden.h"
+#include "layouts.h"
+#include "verb_list.h"
 
 namespace quillory::gui {
 namespace {
@@ -35,8 +35,8 @@ std::string joined(std::vector<std::string> names) {
 // The reference verb list, its lines ended by CR LF as the program ends them.
 std::u16string verbList() {
     std::u16string text;
-    for (const char16_t c : verbListGolden) {
-        text += c == u'\n' ? u"\r\n" : std::u16string(1, c);
+    for (const char c : verb_list) {
+        text += c == '\n' ? u"\r\n" : std::u16string(1, static_cast<char16_t>(c));
     }
     return text;
 }
@@ -219,7 +219,7 @@ std::vector<std::string> describe(Driver& d, std::string_view window) {
 
 std::vector<std::string> expectedLayout(std::string_view window, int dpi) {
     std::vector<std::string> lines;
-    std::istringstream golden{std::string(layoutsGolden)};
+    std::istringstream golden{std::string(::layouts)};
     bool inWindow = false;
     for (std::string line; std::getline(golden, line);) {
         inWindow = line.starts_with(' ') ? inWindow : line.starts_with(std::string(window) + ' ');

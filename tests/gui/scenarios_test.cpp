@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "gui/driver.h"
-#include "scenarios_golden.h"
+#include "scenarios.h"
 
 namespace quillory::gui {
 namespace {
@@ -17,9 +17,9 @@ struct Scenario {
 
 void PrintTo(const Scenario& scenario, std::ostream* out) { *out << scenario.name; }
 
-std::vector<Scenario> scenarios() {
+std::vector<Scenario> allScenarios() {
     std::vector<Scenario> all;
-    std::istringstream lines{std::string(scenariosGolden)};
+    std::istringstream lines{std::string(::scenarios)};
     for (std::string line; std::getline(lines, line);) {
         if (line.starts_with("== ")) {
             all.push_back({line.substr(3), {}});
@@ -37,7 +37,7 @@ TEST_P(Scenarios, Run) {
     run(*driver, GetParam().steps);
 }
 
-INSTANTIATE_TEST_SUITE_P(Learner, Scenarios, testing::ValuesIn(scenarios()),
+INSTANTIATE_TEST_SUITE_P(Learner, Scenarios, testing::ValuesIn(allScenarios()),
                          [](const auto& test) { return test.param.name; });
 
 }  // namespace
