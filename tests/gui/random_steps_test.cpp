@@ -75,7 +75,7 @@ std::vector<std::string> shown(QProcess& wine, const std::vector<Step>& steps) {
 TEST(RandomSteps, TheProgramShowsWhatItsCoreSaysAfterEveryStep) {
     QProcess wine;
     if (const QString server = qEnvironmentVariable("QUILLORY_STEPS_SERVER"); !server.isEmpty()) {
-        wine.start(QStringLiteral("wine"), {server});
+        wine.start(QStringLiteral("wine"), {server, QStringLiteral("--serve-steps")});
         ASSERT_TRUE(wine.waitForStarted()) << "cannot start the Windows program under Wine";
     }
     std::size_t stepsRun = 0;
