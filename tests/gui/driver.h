@@ -57,7 +57,6 @@ public:
 
     virtual void click(std::string_view window, std::string_view control) = 0;
     virtual void type(std::u16string_view text) = 0;
-    virtual void enterText(std::u16string_view text) { type(text); }
     virtual void press(std::string_view key) = 0;  // a key's name, as in Step
     virtual void pressAlt(char letter) = 0;
     virtual void closeBox(std::string_view window) = 0;
@@ -74,9 +73,6 @@ public:
     // The open message box's title and text, a line break between them.
     [[nodiscard]] virtual std::optional<std::u16string> box() = 0;
     [[nodiscard]] virtual bool ended() = 0;
-    // The first and the last line a multi-line box shows, counted from 0.
-    [[nodiscard]] virtual std::pair<int, int> shownLines(std::string_view window,
-                                                         std::string_view control) = 0;
     [[nodiscard]] virtual std::optional<WindowView> view(std::string_view window) = 0;
 };
 

@@ -7,10 +7,9 @@
 namespace quillory::gui {
 namespace {
 
-constexpr std::array<std::string_view, 21> kindNames{
-    "Click",    "Type",  "TypeInto", "AltIn",   "EnterText", "Press",   "Alt",
-    "CloseBox", "Ok",    "Windows",  "Text",    "VerbList",  "Named",   "Focus",
-    "Box",      "NoBox", "Ended",    "Running", "ListTop",   "ListEnd", "Layout"};
+constexpr std::array<std::string_view, 18> kindNames{
+    "Click", "Type",     "TypeInto", "AltIn", "Press", "Alt",   "CloseBox", "Ok",      "Windows",
+    "Text",  "VerbList", "Named",    "Focus", "Box",   "NoBox", "Ended",    "Running", "Layout"};
 
 std::string quoted(std::u16string_view text) {
     std::string out = "\"";

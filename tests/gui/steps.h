@@ -21,11 +21,10 @@ struct Step {
         Type,      // text, key by key, into whatever has the focus
         TypeInto,  // click the control, End, type text; only while its window is open and no box is
         AltIn,     // click Form3's heading Label2, then Alt with the letter; only likewise
-        EnterText,  // text in one piece, as an input method commits it
-        Press,      // the key
-        Alt,        // Alt with the letter
-        CloseBox,   // the window's title-bar close box
-        Ok,         // the message box's OK button
+        Press,     // the key
+        Alt,       // Alt with the letter
+        CloseBox,  // the window's title-bar close box
+        Ok,        // the message box's OK button
         // What the learner sees; a failing expectation fails the test.
         Windows,   // the program's windows on screen are these
         Text,      // the control shows text
@@ -36,9 +35,7 @@ struct Step {
         NoBox,
         Ended,  // the run is over
         Running,
-        ListTop,  // the multi-line box shows its first line
-        ListEnd,  // the multi-line box shows its last line, not its first
-        Layout,   // the window is on screen as its reference layout draws it
+        Layout,  // the window is on screen as its reference layout draws it
     };
     Kind kind = Kind::Click;
     std::string target{};

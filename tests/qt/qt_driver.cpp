@@ -11,7 +11,6 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QImage>
-#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -164,32 +163,16 @@ public:
             sendKey(keyFor(c), QString::fromUcs4(&c, 1));
         }
     }
-    void enterText(std::u16string_view text) override {
-        // What an input method does with a commit (IBus, for one): one event
-        // to the focus object, if that object takes input methods at all.
-        QObject* target = QGuiApplication::focusObject();
-        QInputMethodQueryEvent query(Qt::ImEnabled);
-        if (target != nullptr && QCoreApplication::sendEvent(target, &query) &&
-            query.value(Qt::ImEnabled).toBool()) {
-            QInputMethodEvent commit;
-            commit.setCommitString(toQString(text));
-            QCoreApplication::sendEvent(target, &commit);
-        }
-    }
     void press(std::string_view key) override {
-        if (key == "ShiftTab") {
-            return sendKey(Qt::Key_Backtab, {}, Qt::ShiftModifier);
-        }
-        const bool control = key.starts_with("Ctrl");
-        const int code = key.ends_with("End") ? Qt::Key_End
-                         : key == "Tab"       ? Qt::Key_Tab
-                         : key == "Enter"     ? Qt::Key_Return
-                                              : Qt::Key_Escape;
-        const QString text = code == Qt::Key_Tab      ? "\t"
-                             : code == Qt::Key_Return ? "\r"
-                             : code == Qt::Key_Escape ? "\x1b"
-                                                      : "";
-        sendKey(code, text, control ? Qt::ControlModifier : Qt::NoModifier);
+        const int code = key.ends_with("End")   ? Qt::Key_End
+                         : key == "ShiftTab"    ? Qt::Key_Backtab
+                         : key.ends_with("Tab") ? Qt::Key_Tab
+                         : key == "Enter"       ? Qt::Key_Return
+                                                : Qt::Key_Escape;
+        const auto modifiers = key == "ShiftTab"  ? Qt::ShiftModifier
+                               : key == "CtrlEnd" ? Qt::ControlModifier
+                                                  : Qt::NoModifier;
+        sendKey(code, code == Qt::Key_Tab ? "\t" : code == Qt::Key_Return ? "\r" : "", modifiers);
     }
     void pressAlt(char letter) override {
         sendKey(keyFor(static_cast<char32_t>(letter)), QString(QChar(letter)), Qt::AltModifier);
@@ -237,13 +220,11 @@ public:
     }
     std::string focus() override {
         const QWidget* focused = QApplication::focusWidget();
-        if (focused == nullptr) {
-            return "";
-        }
-        if (qobject_cast<const QMessageBox*>(focused->window()) != nullptr) {
-            return "MessageBox";
-        }
-        return (focused->window()->objectName() + '.' + focused->objectName()).toStdString();
+        const bool inBox = focused != nullptr && openBox() == focused->window();
+        return focused == nullptr ? ""
+               : inBox
+                   ? "MessageBox"
+                   : (focused->window()->objectName() + '.' + focused->objectName()).toStdString();
     }
     std::optional<std::u16string> box() override {
         if (const QMessageBox* open = openBox()) {
@@ -252,15 +233,6 @@ public:
         return std::nullopt;
     }
     bool ended() override { return host_->runEnded(); }
-    std::pair<int, int> shownLines(std::string_view window, std::string_view control) override {
-        const auto* box = qobject_cast<QPlainTextEdit*>(widget(window, control));
-        if (box == nullptr) {
-            return {-1, -1};
-        }
-        const int bottom = box->viewport()->height() - 1;
-        return {box->cursorForPosition(QPoint(0, 0)).blockNumber(),
-                box->cursorForPosition(QPoint(0, bottom)).blockNumber()};
-    }
     std::optional<WindowView> view(std::string_view window) override {
         QtWindow* found = this->window(window);
         if (found == nullptr) {

@@ -257,19 +257,6 @@ public:
         return win32::windowText(open) + u"\n" + win32::windowText(GetDlgItem(open, 0xFFFF));
     }
     bool ended() override { return host_ != nullptr && host_->runEnded(); }
-    std::pair<int, int> shownLines(std::string_view window, std::string_view name) override {
-        HWND box = control(window, name);
-        RECT client{};
-        GetClientRect(box, &client);
-        // The box counts wrapped rows; the text's lines end with CR LF.
-        const std::u16string shown = win32::windowText(box);
-        const auto lineAt = [&](LRESULT row) {
-            const auto at = SendMessageW(box, EM_LINEINDEX, static_cast<WPARAM>(row), 0);
-            return static_cast<int>(std::count(shown.begin(), shown.begin() + at, u'\n'));
-        };
-        const auto bottom = SendMessageW(box, EM_CHARFROMPOS, 0, MAKELPARAM(0, client.bottom - 1));
-        return {lineAt(SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0)), lineAt(HIWORD(bottom))};
-    }
     std::optional<WindowView> view(std::string_view name) override {
         const auto* found = window(name);
         if (found == nullptr) {
