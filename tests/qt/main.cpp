@@ -5,25 +5,11 @@
 
 #include "host/qt/qt_startup.h"
 
-namespace {
-
-// The offscreen platform says so each time a window is raised or sized;
-// that says nothing about the program.
-void quietPlatformNotes(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (type != QtWarningMsg ||
-        !message.startsWith(QLatin1String("This plugin does not support"))) {
-        qt_message_output(type, context, message);
-    }
-}
-
-}  // namespace
-
 int main(int argc, char* argv[]) {
     // Headless unless a display platform is asked for, as under Xvfb.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    qInstallMessageHandler(quietPlatformNotes);
     // Qt wants a runtime folder; without one it would leave its own in /tmp.
     std::optional<QTemporaryDir> runtime;
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
