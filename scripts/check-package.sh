@@ -13,10 +13,7 @@ cmake --build --preset release --target quillory
 cpack --preset release
 deb=$(ls build/release/quillory_*.deb)
 
-sudo=""
-if [ "$(id -u)" -ne 0 ]; then
-    sudo="sudo"
-fi
+sudo=$([ "$(id -u)" -eq 0 ] || echo sudo)
 # The package's triggers and the program write their caches in a home of
 # their own, not in the tester's.
 home=$(mktemp -d)

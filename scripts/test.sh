@@ -17,7 +17,7 @@ run_preset() {
         return
     fi
     # The random test's Linux half drives the Windows program under Wine.
-    local random=build/default/tests/qt/quillory_qt_random_steps
+    local random=build/default/tests/qt/quillory_qt_tests
     { cmake --preset default >/dev/null && cmake --build --preset default --target "${random##*/}"; } ||
         return
     cmake --preset windows -DQUILLORY_RANDOM_STEPS="$PWD/$random" >/dev/null || return

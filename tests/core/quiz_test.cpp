@@ -28,8 +28,6 @@ constexpr Answer answers[] = {
     {u"arise", u"arisen", false, true},
     {u"arise", u"Arose", false, false},     // letter case counts
     {u"arise", u"arose ", false, false},    // so does a blank
-    {u"arise", u" arose", false, false},
-    {u"arise", u"aros", false, false},
     {u"arise", u"ar\u00f6se", false, false},
     {u"arise", u"", false, false},          // no second form: empty is still wrong
     {u"awake", u"", false, false},          // a second participle only

@@ -15,6 +15,7 @@ namespace quillory::gui {
 // A window as the learner sees it: places and sizes in the screen's pixels,
 // dpi of them to an inch, the controls in the order of the window's layout.
 struct ControlView {
+    std::string name{};          // as in the layout
     std::string kind{};          // "label", "button" or "box"
     std::string style{};         // a box's: " multiline", " readonly", " vscroll"
     std::array<int, 4> place{};  // left, top, width, height
@@ -62,7 +63,13 @@ public:
     virtual void closeBox(std::string_view window) = 0;
     virtual void pressOk() = 0;
 
-    [[nodiscard]] virtual std::vector<std::string> windows() = 0;  // unsorted
+    // Whether the window is on the screen, and the program's windows that are.
+    [[nodiscard]] virtual bool shown(std::string_view window) = 0;
+    [[nodiscard]] std::vector<std::string> windows() {
+        std::vector<std::string> names{"Form1", "Form2", "Form3", "Form4"};
+        std::erase_if(names, [this](const std::string& name) { return !shown(name); });
+        return names;
+    }
     // A label's caption or a box's text; a multi-line box's lines end in CR LF.
     [[nodiscard]] virtual std::u16string text(std::string_view window,
                                               std::string_view control) = 0;

@@ -12,7 +12,6 @@
 #include <memory>
 #include <sstream>
 
-#include "app/program_windows.h"
 #include "gui/driver.h"
 #include "layouts.h"
 #include "verb_list.h"
@@ -52,11 +51,7 @@ std::pair<std::u16string, std::u16string> found(Driver& d, const Step& s) {
     const auto c = s.control();
     const auto run = [&d] { return std::u16string(d.ended() ? u"ended" : u"running"); };
     switch (s.kind) {
-    case Windows: {
-        auto names = d.windows();
-        std::ranges::sort(names);
-        return {joined(names, ","), wide(s.target)};
-    }
+    case Windows: return {joined(d.windows(), ","), wide(s.target)};
     case Text: return {d.text(w, c), s.text};
     case VerbList: return {d.text(w, c), verbList()};
     case Named: return {d.accessibleName(w, c), s.text};
@@ -74,8 +69,11 @@ std::pair<std::u16string, std::u16string> found(Driver& d, const Step& s) {
     }
 }
 
-bool isExpectation(const Step& s) { return s.kind >= Windows; }
-bool needsFocus(const Step& s) { return s.kind == Type || s.kind == Press || s.kind == Alt; }
+// An expectation is ready when it holds, a key when the program has the keyboard.
+bool ready(Driver& d, const Step& s) {
+    const bool key = s.kind == Type || s.kind == Press || s.kind == Alt;
+    return s.kind >= Windows ? found(d, s).first == found(d, s).second : !key || !d.focus().empty();
+}
 
 void perform(Driver& d, const Step& s) {
     const auto w = s.window();
@@ -85,7 +83,7 @@ void perform(Driver& d, const Step& s) {
     case Type: return d.type(s.text);
     case TypeInto:
     case AltIn:
-        if (d.box() || std::ranges::count(d.windows(), w) == 0) {
+        if (d.box() || !d.shown(w)) {
             return;
         }
         if (s.kind == AltIn) {
@@ -140,10 +138,7 @@ private:
     // handled; an expectation waits until it holds and a key until the
     // program has the keyboard, as the window system may report either late.
     void tick() {
-        const bool waiting = next_ < steps_.size() &&
-                             ((isExpectation(steps_[next_]) &&
-                               found(d_, steps_[next_]).first != found(d_, steps_[next_]).second) ||
-                              (needsFocus(steps_[next_]) && d_.focus().empty()));
+        const bool waiting = next_ < steps_.size() && !ready(d_, steps_[next_]);
         if ((++turns_ < maximumTurns && !d_.settled(turns_)) ||
             (waiting && std::chrono::steady_clock::now() < deadline_)) {
             schedule();
@@ -203,30 +198,23 @@ std::vector<std::string> describe(Driver& d, std::string_view window) {
     const auto quoted = [](std::u16string_view text) {
         return '"' + std::string(text.begin(), text.end()) + '"';
     };
-    const auto place = [](std::array<int, 4> p) {
-        return '[' + std::to_string(p[0]) + ' ' + std::to_string(p[1]) + ' ' +
-               std::to_string(p[2]) + ' ' + std::to_string(p[3]) + ']';
-    };
-    std::vector<std::string> lines{std::string(window) + ' ' + quoted(view->caption) +
-                                   (view->fixed ? " fixed [" : " sizable [") +
-                                   std::to_string(view->width) + ' ' +
-                                   std::to_string(view->height) + ']'};
-    const auto id = *std::ranges::find(allWindows, window, nameOf);
-    const auto controls = makeWindows().at(indexOf(id))->layout().controls;
-    for (std::size_t i = 0; i < std::min(controls.size(), view->controls.size()); ++i) {
-        const auto name = controls[i].name;
-        const auto& c = view->controls[i];
-        std::ostringstream line;
-        const auto caption = c.kind == "box" ? u"" : d.text(window, name);
-        line << "  " << name << ' ' << c.kind << ' ' << place(c.place)
-             << (c.kind == "box" ? c.style : ' ' + quoted(caption));
+    std::ostringstream line;
+    line << window << ' ' << quoted(view->caption) << (view->fixed ? " fixed [" : " sizable [")
+         << view->width << ' ' << view->height << ']';
+    std::vector<std::string> lines{line.str()};
+    for (const auto& c : view->controls) {
+        const auto caption = c.kind == "box" ? u"" : d.text(window, c.name);
+        const auto& [left, top, width, height] = c.place;
+        line.str("");
+        line << "  " << c.name << ' ' << c.kind << " [" << left << ' ' << top << ' ' << width << ' '
+             << height << ']' << (c.kind == "box" ? c.style : ' ' + quoted(caption));
         if (c.points != 0) {
             line << " font " << c.points;
         }
         line << (c.colour.empty() ? "" : " colour " + c.colour) << (c.clipped ? " clipped" : "");
         std::u16string plain = caption;
         std::erase(plain, u'&');
-        if (const auto spoken = d.accessibleName(window, name); spoken != plain) {
+        if (const auto spoken = d.accessibleName(window, c.name); spoken != plain) {
             line << " named " << quoted(spoken);
         }
         lines.push_back(line.str());

@@ -25,13 +25,12 @@ std::string quoted(std::u16string_view text) {
 std::u16string unquoted(std::string_view text) {
     std::u16string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\\' && text.substr(i + 1, 1) == "u") {
-            out +=
-                static_cast<char16_t>(std::stoul(std::string(text.substr(i + 2, 4)), nullptr, 16));
-            i += 5;
-        } else {
-            out += static_cast<char16_t>(text[i]);
-        }
+        const bool escaped = text.substr(i, 2) == "\\u";
+        out +=
+            escaped
+                ? static_cast<char16_t>(std::stoul(std::string(text.substr(i + 2, 4)), nullptr, 16))
+                : static_cast<char16_t>(text[i]);
+        i += escaped ? 5 : 0;
     }
     return out;
 }

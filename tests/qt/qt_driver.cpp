@@ -64,13 +64,6 @@ void sendKey(int key, const QString& text, Qt::KeyboardModifiers modifiers = Qt:
     }
 }
 
-int keyFor(char32_t c) {
-    if (c >= U'a' && c <= U'z') {
-        return Qt::Key_A + static_cast<int>(c - U'a');
-    }
-    return c >= 0x20 && c < 0x7f ? static_cast<int>(c) : Qt::Key_unknown;
-}
-
 // Whether the caption's letters, drawn as the control draws them but free to
 // run past room, stay inside it.
 bool fits(const QWidget& control, const QRect& room, int flags, const QString& text) {
@@ -97,7 +90,9 @@ bool fits(const QWidget& control, const QRect& room, int flags, const QString& t
 }
 
 ControlView viewOf(QWidget* w, const QWidget& window) {
-    ControlView view{.kind = "box", .place = {w->x(), w->y(), w->width(), w->height()}};
+    ControlView view{.name = w->objectName().toStdString(),
+                     .kind = "box",
+                     .place = {w->x(), w->y(), w->width(), w->height()}};
     if (auto* label = qobject_cast<QLabel*>(w)) {
         view.kind = "label";
         view.clipped =
@@ -160,7 +155,7 @@ public:
     }
     void type(std::u16string_view text) override {
         for (const char32_t c : toQString(text).toUcs4()) {
-            sendKey(keyFor(c), QString::fromUcs4(&c, 1));
+            sendKey(Qt::Key_unknown, QString::fromUcs4(&c, 1));  // a widget reads the text
         }
     }
     void press(std::string_view key) override {
@@ -175,7 +170,7 @@ public:
         sendKey(code, code == Qt::Key_Tab ? "\t" : code == Qt::Key_Return ? "\r" : "", modifiers);
     }
     void pressAlt(char letter) override {
-        sendKey(keyFor(static_cast<char32_t>(letter)), QString(QChar(letter)), Qt::AltModifier);
+        sendKey(Qt::Key_A + letter - 'a', QString(QChar(letter)), Qt::AltModifier);
     }
     void closeBox(std::string_view window) override {
         // The request a window manager sends when the close box is pressed.
@@ -189,14 +184,11 @@ public:
         }
     }
 
-    std::vector<std::string> windows() override {
-        std::vector<std::string> names;
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (qobject_cast<QtWindow*>(top) != nullptr && top->isVisible()) {
-                names.push_back(top->objectName().toStdString());
-            }
-        }
-        return names;
+    bool shown(std::string_view window) override {  // what is on the screen, made by whoever
+        return std::ranges::any_of(QApplication::topLevelWidgets(), [window](QWidget* top) {
+            return qobject_cast<QtWindow*>(top) != nullptr && top->isVisible() &&
+                   top->objectName() == toQString(window);
+        });
     }
     std::u16string text(std::string_view window, std::string_view control) override {
         QWidget* w = widget(window, control);

@@ -90,11 +90,12 @@ HWND openBox() {
     return box != nullptr && ours && IsWindowVisible(box) != FALSE ? box : nullptr;
 }
 
-ControlView viewOf(HWND control, UINT dpi) {
+ControlView viewOf(std::string_view name, HWND control, UINT dpi) {
     RECT r{};
     GetWindowRect(control, &r);
     MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
-    ControlView view{.place = {r.left, r.top, r.right - r.left, r.bottom - r.top}};
+    ControlView view{.name = std::string(name),
+                     .place = {r.left, r.top, r.right - r.left, r.bottom - r.top}};
     wchar_t kind[8]{};
     GetClassNameW(control, kind, 8);
     const LONG style = GetWindowLongW(control, GWL_STYLE);
@@ -206,15 +207,9 @@ public:
     }
     void pressOk() override { gui::click(GetDlgItem(openBox(), IDOK)); }
 
-    std::vector<std::string> windows() override {
-        std::vector<std::string> names;
-        for (const auto id : allWindows) {
-            const auto* made = toolkit_->window(id);
-            if (made != nullptr && IsWindowVisible(made->handle()) != FALSE) {
-                names.emplace_back(nameOf(id));
-            }
-        }
-        return names;
+    bool shown(std::string_view name) override {
+        const auto* found = window(name);
+        return found != nullptr && IsWindowVisible(found->handle()) != FALSE;
     }
     std::u16string text(std::string_view window, std::string_view name) override {
         HWND found = control(window, name);
@@ -271,7 +266,8 @@ public:
                         .height = client.bottom,
                         .dpi = static_cast<int>(found->dpi())};
         for (const auto& control : found->layout().controls) {
-            view.controls.push_back(viewOf(found->control(control.name), found->dpi()));
+            view.controls.push_back(
+                viewOf(control.name, found->control(control.name), found->dpi()));
         }
         return view;
     }
