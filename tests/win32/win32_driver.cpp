@@ -121,10 +121,10 @@ ControlView viewOf(std::string_view name, HWND control, UINT dpi) {
     const COLORREF colour = GetTextColor(dc);
     DeleteDC(dc);
     if (view.kind == "label" && colour != GetSysColor(COLOR_WINDOWTEXT)) {
-        char name[8];
-        std::snprintf(name, sizeof name, "#%02x%02x%02x", GetRValue(colour), GetGValue(colour),
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "#%02x%02x%02x", GetRValue(colour), GetGValue(colour),
                       GetBValue(colour));
-        view.colour = name;
+        view.colour = hex;
     }
     return view;
 }
