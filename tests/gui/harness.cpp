@@ -152,9 +152,7 @@ private:
         }
         observe();
         *alive_ = false;
-        if (!d_.ended()) {  // else the loop is on its way out already
-            d_.quit(stepsFinished);
-        }
+        d_.quit(d_.ended() ? 0 : stepsFinished);  // an ended run's loop may be on its way out
     }
 
     void doNext() {
