@@ -23,7 +23,10 @@ fi
 WINEPREFIX="$(mktemp -d)/wine"
 mkdir "$WINEPREFIX"
 export WINEPREFIX
-export TMPDIR="$(dirname "$WINEPREFIX")"  # where wineserver keeps its socket
+# Wine's server socket and what Wine writes for the desktop (menu entries,
+# MIME types) go into the same temporary folder, not into /tmp or the home.
+export TMPDIR="$(dirname "$WINEPREFIX")" HOME="$(dirname "$WINEPREFIX")"
+export WINEDLLOVERRIDES="winemenubuilder.exe=d"
 export WINEDEBUG=-all
 export QUILLORY_SCREEN_DPI="$dpi"  # what the tests should find
 cleanup() {
