@@ -31,7 +31,8 @@ std::u16string wide(std::string_view text) { return {text.begin(), text.end()}; 
 std::u16string joined(const std::vector<std::string>& lines, std::string_view separator) {
     std::u16string text;
     for (const auto& line : lines) {
-        text += (text.empty() ? u"" : wide(separator)) + wide(line);
+        text += text.empty() ? u"" : wide(separator);
+        text += wide(line);
     }
     return text;
 }
@@ -234,7 +235,8 @@ std::vector<std::string> expectedLayout(std::string_view window, int dpi) {
         std::istringstream twips(line.substr(open + 1, close - open - 1));
         std::string pixels;
         for (long value = 0; twips >> value;) {  // rounded as MulDiv rounds
-            pixels += (pixels.empty() ? "" : " ") + std::to_string((value * dpi + 720) / 1440);
+            pixels += pixels.empty() ? "" : " ";
+            pixels += std::to_string((value * dpi + 720) / 1440);
         }
         lines.push_back(line.replace(open + 1, close - open - 1, pixels));
     }
