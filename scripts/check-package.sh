@@ -19,13 +19,15 @@ sudo=$([ "$(id -u)" -eq 0 ] || echo sudo)
 home=$(mktemp -d)
 export HOME="$home"
 echo "Installing $deb"
-DEBIAN_FRONTEND=noninteractive $sudo HOME="$home" apt-get install -y "./$deb"
-trap 'DEBIAN_FRONTEND=noninteractive $sudo HOME="$home" apt-get remove -y quillory >/dev/null; rm -rf "$home"' EXIT
+apt() { $sudo env HOME="$home" DEBIAN_FRONTEND=noninteractive apt-get "$@"; }
+apt install -y "./$deb"
+trap 'apt remove -y quillory >/dev/null; rm -rf "$home"' EXIT
 
 app_id=org.example.Quillory
 desktop-file-validate "/usr/share/applications/$app_id.desktop"
 appstreamcli validate --no-net --strict "/usr/share/metainfo/$app_id.metainfo.xml"
 # The installed program starts and shows its menu; the scenarios check the rest.
-xvfb-run -a -s "-noreset" sh -c 'QT_QPA_PLATFORM=xcb quillory & program=$!
+mkdir -m 700 "$home/runtime"
+XDG_RUNTIME_DIR="$home/runtime" xvfb-run -a -s "-noreset" sh -c 'QT_QPA_PLATFORM=xcb quillory & program=$!
     timeout 30 xdotool search --sync --onlyvisible --name "^Quillory 1\.0$" && kill "$program"'
 echo "The package installs and the installed program starts."
