@@ -17,8 +17,6 @@ sudo=$([ "$(id -u)" -eq 0 ] || echo sudo)
 # The package's triggers and the program write their caches in a home of
 # their own, not in the tester's.
 home=$(mktemp -d)
-export HOME="$home"
-echo "Installing $deb"
 apt() { $sudo env HOME="$home" DEBIAN_FRONTEND=noninteractive apt-get "$@"; }
 apt install -y "./$deb"
 trap 'apt remove -y quillory >/dev/null; rm -rf "$home"' EXIT

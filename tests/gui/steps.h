@@ -42,9 +42,8 @@ struct Step {
     std::u16string text{};
 
     [[nodiscard]] std::string window() const { return target.substr(0, target.find('.')); }
-    [[nodiscard]] std::string control() const {
-        const auto dot = target.find('.');
-        return dot == std::string::npos ? "" : target.substr(dot + 1);
+    [[nodiscard]] std::string control() const {  // empty where the target names none
+        return target.find('.') == std::string::npos ? "" : target.substr(target.find('.') + 1);
     }
 };
 

@@ -147,7 +147,6 @@ public:
     void stop() override {
         host_.reset();
         toolkit_.reset();
-        QCoreApplication::removePostedEvents(qApp);
     }
 
     void click(std::string_view window, std::string_view control) override {
@@ -178,11 +177,7 @@ public:
             QWindowSystemInterface::handleCloseEvent<Synchronous>(found->windowHandle());
         }
     }
-    void pressOk() override {
-        if (QMessageBox* box = openBox()) {
-            clickOn(box->button(QMessageBox::Ok));
-        }
-    }
+    void pressOk() override { clickOn(openBox() ? openBox()->button(QMessageBox::Ok) : nullptr); }
 
     bool shown(std::string_view window) override {  // what is on the screen, made by whoever
         return std::ranges::any_of(QApplication::topLevelWidgets(), [window](QWidget* top) {

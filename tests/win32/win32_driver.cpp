@@ -200,8 +200,7 @@ public:
     }
     void closeBox(std::string_view name) override {
         // The close box is part of the frame, out of reach while the window is disabled.
-        const auto* found = window(name);
-        if (found != nullptr && IsWindowEnabled(found->handle()) != FALSE) {
+        if (const auto* found = window(name); found && IsWindowEnabled(found->handle())) {
             PostMessageW(found->handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
         }
     }
