@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package in the release preset, installs it with apt as a
-# learner would, checks the menu entry and metadata it put in place, starts
-# the installed program on a virtual display and sees its menu.
-# The package is removed again afterwards.
+# learner would, starts the installed program on a virtual display and sees
+# its menu. The package is removed again afterwards. (The menu entry and the
+# metadata are validated by ctest, in the source and in an installed tree.)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -21,9 +21,6 @@ apt() { $sudo env HOME="$home" DEBIAN_FRONTEND=noninteractive apt-get "$@"; }
 apt install -y "./$deb"
 trap 'apt remove -y quillory >/dev/null; rm -rf "$home"' EXIT
 
-app_id=org.example.Quillory
-desktop-file-validate "/usr/share/applications/$app_id.desktop"
-appstreamcli validate --no-net --strict "/usr/share/metainfo/$app_id.metainfo.xml"
 # The installed program starts and shows its menu; the scenarios check the rest.
 mkdir -m 700 "$home/runtime"
 XDG_RUNTIME_DIR="$home/runtime" xvfb-run -a -s "-noreset" sh -c 'QT_QPA_PLATFORM=xcb quillory & program=$!
