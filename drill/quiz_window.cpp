@@ -13,16 +13,18 @@ constexpr std::u16string_view pastParticiple = u"Past Participle";
 
 // Text3 comes before Text2 in the tab order, so the window opens with the
 // focus in the past-participle box. The answer boxes and the shown verb are
-// announced by the headings above them.
+// announced by the headings above them, and the boxes described by the verb.
 // clang-format off
 constexpr std::array controls{
     ControlLayout{"Label2", ControlKind::Label, infinitive, {120, 720, 1335, 255}, 0},
     ControlLayout{"Label3", ControlKind::Label, pastTense, {2160, 720, 1335, 255}, 1},
     ControlLayout{"Label4", ControlKind::Label, pastParticiple, {4200, 720, 1335, 255}, 2},
     ControlLayout{.name = "Text3", .kind = ControlKind::TextBox, .caption = u"",
-                  .rect = {4080, 1080, 1575, 375}, .tabIndex = 3, .accessibleName = pastParticiple},
+                  .rect = {4080, 1080, 1575, 375}, .tabIndex = 3, .accessibleName = pastParticiple,
+                  .describedBy = "Label1"},
     ControlLayout{.name = "Text2", .kind = ControlKind::TextBox, .caption = u"",
-                  .rect = {2040, 1080, 1575, 375}, .tabIndex = 4, .accessibleName = pastTense},
+                  .rect = {2040, 1080, 1575, 375}, .tabIndex = 4, .accessibleName = pastTense,
+                  .describedBy = "Label1"},
     ControlLayout{.name = "Label1", .kind = ControlKind::Label, .caption = u"",
                   .rect = {0, 1080, 1575, 375}, .tabIndex = 5, .accessibleName = infinitive},
     ControlLayout{"Command1", ControlKind::Button, u"Check &Past Tense", {240, 2400, 1215, 495}, 6},

@@ -53,6 +53,12 @@ struct ControlLayout {
     // it: a text box is named after its heading. A label given a name shows
     // a value, and is announced as "name: caption".
     std::u16string_view accessibleName{};
+    // A label whose spoken text a screen reader adds after the control's
+    // own, following it as it changes: the verb an answer box asks about.
+    std::string_view describedBy{};
+    // A label that is part of the window's description, read out when the
+    // window opens: text that no control's focus would ever reach.
+    bool describesWindow = false;
 
     [[nodiscard]] bool takesFocus() const { return kind != ControlKind::Label; }
 };

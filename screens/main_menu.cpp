@@ -9,14 +9,17 @@ namespace {
 
 constexpr Font menuFont(double points) { return Font{u"MS Sans Serif", points, 400}; }
 
-// The buttons read Verb list, Test, Exit, About from left to right; the tab
-// order goes Verb list, Test, About, Exit.
+// The greeting is read out when the menu opens. The buttons read Verb list,
+// Test, Exit, About from left to right; the tab order goes Verb list, Test,
+// About, Exit.
 // clang-format off
 constexpr std::array controls{
-    ControlLayout{"Lable1", ControlKind::Label, u"Welcome to the Verb list/test!",
-                  {1080, 240, 3975, 375}, 0, menuFont(13.5), Colour{0, 0, 255}},
-    ControlLayout{"Label1", ControlKind::Label, u"What would you like to do?",
-                  {1440, 960, 2895, 375}, 1, menuFont(12), Colour{255, 0, 0}},
+    ControlLayout{.name = "Lable1", .caption = u"Welcome to the Verb list/test!",
+                  .rect = {1080, 240, 3975, 375}, .tabIndex = 0, .font = menuFont(13.5),
+                  .colour = Colour{0, 0, 255}, .describesWindow = true},
+    ControlLayout{.name = "Label1", .caption = u"What would you like to do?",
+                  .rect = {1440, 960, 2895, 375}, .tabIndex = 1, .font = menuFont(12),
+                  .colour = Colour{255, 0, 0}, .describesWindow = true},
     ControlLayout{"Command1", ControlKind::Button, u"Verb list", {120, 2040, 1215, 495}, 2},
     ControlLayout{"Command2", ControlKind::Button, u"Test", {1640, 2040, 1215, 495}, 3},
     ControlLayout{"Command3", ControlKind::Button, u"About Quillory 1.0",

@@ -4,38 +4,64 @@
 #include <QLabel>
 
 #include "host/layout.h"
+#include "host/qt/qt_line_box.h"
 #include "host/qt/qt_text.h"
 #include "host/qt/qt_window.h"
+#include "host/spoken_text.h"
 
 namespace quillory {
 namespace {
 
-QAccessibleInterface* windowInterface(const QString& /*className*/, QObject* object) {
+// Marks a label that shows a value, such as the verb being asked.
+constexpr const char* showsValue = "quilloryShowsValue";
+
+QAccessibleInterface* programInterface(const QString& /*className*/, QObject* object) {
     if (auto* window = qobject_cast<QtWindow*>(object)) {
         return new QAccessibleWidget(window, QAccessible::Window);
+    }
+    if (auto* box = qobject_cast<LineBox*>(object)) {
+        return lineBoxInterface(box);
+    }
+    // Orca speaks a notification as it shows, whatever has the focus.
+    if (auto* label = qobject_cast<QLabel*>(object);
+        label && label->property(showsValue).toBool()) {
+        return new QAccessibleWidget(label, QAccessible::Notification);
     }
     return nullptr;
 }
 
 }  // namespace
 
-WindowRoleForScreenReaders::WindowRoleForScreenReaders() {
-    QAccessible::installFactory(windowInterface);
-}
+AccessibleInterfaces::AccessibleInterfaces() { QAccessible::installFactory(programInterface); }
 
-WindowRoleForScreenReaders::~WindowRoleForScreenReaders() {
-    QAccessible::removeFactory(windowInterface);
-}
+AccessibleInterfaces::~AccessibleInterfaces() { QAccessible::removeFactory(programInterface); }
 
 void applyAccessibleName(QWidget& widget, const ControlLayout& control) {
     if (control.accessibleName.empty()) {
         return;
     }
-    QString name = toQString(control.accessibleName);
-    if (const auto* label = qobject_cast<QLabel*>(&widget); label && !label->text().isEmpty()) {
-        name += QStringLiteral(": ") + label->text();
+    // Before Qt makes the widget's interface, which it then keeps.
+    widget.setProperty(showsValue, control.kind == ControlKind::Label);
+    widget.setAccessibleName(toQString(control.accessibleName));
+}
+
+void presentLabel(const QtWindow& window, const WindowLayout& layout, const ControlLayout& label) {
+    auto* shown = qobject_cast<QLabel*>(window.control(label.name));
+    const QString spoken = toQString(spokenText(label, toU16(shown->text())));
+    if (!label.accessibleName.empty()) {
+        shown->setAccessibleName(spoken);
+        if (shown->isVisible()) {
+            QAccessibleEvent event(shown, QAccessible::ObjectShow);
+            QAccessible::updateAccessibility(&event);
+        }
     }
-    widget.setAccessibleName(name);
+    // Qt tells screen readers of each change, and they speak the new
+    // description of the control that has the focus.
+    for (const auto& control : layout.controls) {
+        if (control.describedBy == label.name) {
+            window.control(control.name)->setAccessibleDescription(spoken);
+        }
+    }
 }
 
 }  // namespace quillory

@@ -6,20 +6,26 @@ class QWidget;
 namespace quillory {
 
 struct ControlLayout;
+struct WindowLayout;
+class QtWindow;
 
 // While it lives, the program's windows are presented to screen readers as
-// windows; Qt would present a plain top-level widget as a bare client area.
-class WindowRoleForScreenReaders {
+// windows, and their one-line boxes as LineBox describes; Qt would present a
+// plain top-level widget as a bare client area.
+class AccessibleInterfaces {
 public:
-    WindowRoleForScreenReaders();
-    ~WindowRoleForScreenReaders();
-    WindowRoleForScreenReaders(const WindowRoleForScreenReaders&) = delete;
-    WindowRoleForScreenReaders& operator=(const WindowRoleForScreenReaders&) = delete;
+    AccessibleInterfaces();
+    ~AccessibleInterfaces();
+    AccessibleInterfaces(const AccessibleInterfaces&) = delete;
+    AccessibleInterfaces& operator=(const AccessibleInterfaces&) = delete;
 };
 
-// Gives the control the accessible name its layout records, if any. A label
-// so named shows a value and is announced as "name: caption", so this is
-// called again whenever its caption changes.
+// Gives the control the accessible name its layout records, if any.
 void applyAccessibleName(QWidget& widget, const ControlLayout& control);
+
+// Tells screen readers what the label says now: as its own name, where it
+// shows a value, and as the description of every control it describes.
+// Called whenever its caption changes.
+void presentLabel(const QtWindow& window, const WindowLayout& layout, const ControlLayout& label);
 
 }  // namespace quillory

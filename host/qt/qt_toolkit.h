@@ -40,7 +40,7 @@ private:
     void dispatch(const std::function<void(WindowHost&)>& handle) const;
     QWidget& widget(WindowId id, const ControlLayout& control) const;
 
-    WindowRoleForScreenReaders windowRole_;
+    AccessibleInterfaces accessibleInterfaces_;
     WindowHost* host_ = nullptr;
     QtFonts fonts_;
     std::array<QPointer<QtWindow>, allWindows.size()> windows_;

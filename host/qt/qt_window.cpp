@@ -4,7 +4,6 @@
 #include <QFontMetricsF>
 #include <QInputMethodEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyleOptionButton>
@@ -14,7 +13,9 @@
 #include <vector>
 
 #include "host/qt/qt_accessibility.h"
+#include "host/qt/qt_line_box.h"
 #include "host/qt/qt_text.h"
+#include "host/spoken_text.h"
 #include "host/twips.h"
 
 namespace quillory {
@@ -97,7 +98,7 @@ protected:
 
 QWidget* createTextBox(const ControlLayout& control, QWidget* parent) {
     if (!control.textBox.multiLine) {
-        auto* box = new QLineEdit(toQString(control.caption), parent);
+        auto* box = new LineBox(toQString(control.caption), parent);
         box->setReadOnly(control.textBox.readOnly);
         return box;
     }
@@ -122,8 +123,9 @@ QWidget* createTextBox(const ControlLayout& control, QWidget* parent) {
 
 QtWindow::QtWindow(const WindowLayout& layout, QtFonts& fonts, const ButtonHandler& onButton,
                    CloseHandler onClose)
-    : onClose_(std::move(onClose)) {
+    : layout_(layout), onClose_(std::move(onClose)) {
     setObjectName(toQString(nameOf(layout.id)));
+    setAccessibleDescription(toQString(windowDescription(layout)));
     setFont(fonts.windowFont());
     setWindowTitle(toQString(layout.caption));
     const QSize client(twipsToPixels(layout.clientWidth), twipsToPixels(layout.clientHeight));
@@ -154,6 +156,11 @@ QtWindow::QtWindow(const WindowLayout& layout, QtFonts& fonts, const ButtonHandl
             setTabOrder(previous, widget);
         }
         previous = widget;
+    }
+    for (const auto& control : layout.controls) {
+        if (control.kind == ControlKind::Label) {
+            presentLabel(*this, layout, control);
+        }
     }
 }
 

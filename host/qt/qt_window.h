@@ -22,6 +22,7 @@ public:
     // The focusable control with the lowest tab index, or nullptr.
     [[nodiscard]] QWidget* firstFocusable() const { return firstFocusable_; }
     [[nodiscard]] QWidget* control(std::string_view name) const;
+    [[nodiscard]] const WindowLayout& windowLayout() const { return layout_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -30,6 +31,7 @@ private:
     QWidget* createControl(const ControlLayout& control, QtFonts& fonts,
                            const ButtonHandler& onButton);
 
+    const WindowLayout& layout_;
     CloseHandler onClose_;
     QWidget* firstFocusable_ = nullptr;
 };

@@ -73,8 +73,11 @@ public:
     // A label's caption or a box's text; a multi-line box's lines end in CR LF.
     [[nodiscard]] virtual std::u16string text(std::string_view window,
                                               std::string_view control) = 0;
-    [[nodiscard]] virtual std::u16string accessibleName(std::string_view window,
-                                                        std::string_view control) = 0;
+    // What a screen reader is told of the control, or of the window where
+    // control is empty: its name, or its description.
+    enum class Told { Name, Description };
+    [[nodiscard]] virtual std::u16string accessible(std::string_view window,
+                                                    std::string_view control, Told what) = 0;
     // "Form3.Text2", "MessageBox", or "" when the program has no focus.
     [[nodiscard]] virtual std::string focus() = 0;
     // The open message box's title and text, a line break between them.

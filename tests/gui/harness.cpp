@@ -55,7 +55,7 @@ std::pair<std::u16string, std::u16string> found(Driver& d, const Step& s) {
     case Windows: return {joined(d.windows(), ","), wide(s.target)};
     case Text: return {d.text(w, c), s.text};
     case VerbList: return {d.text(w, c), verbList()};
-    case Named: return {d.accessibleName(w, c), s.text};
+    case Named: return {d.accessible(w, c, Driver::Told::Name), s.text};
     case Focus: return {wide(d.focus()), wide(s.target)};
     case Box: return {d.box().value_or(u"(no box)"), u"Quillory\n" + s.text};
     case NoBox: return {d.box().value_or(u"(no box)"), u"(no box)"};
@@ -195,11 +195,19 @@ std::vector<std::string> describe(Driver& d, std::string_view window) {
         return {std::string(window) + " is not open"};
     }
     const auto quoted = [](std::u16string_view text) {
-        return '"' + std::string(text.begin(), text.end()) + '"';
+        std::string line(text.begin(), text.end());
+        for (auto at = line.find('\n'); at != std::string::npos; at = line.find('\n', at)) {
+            line.replace(at, 1, "\\n");
+        }
+        return '"' + line + '"';
+    };
+    const auto described = [&](std::string_view control) {
+        const auto told = d.accessible(window, control, Driver::Told::Description);
+        return told.empty() ? "" : " described " + quoted(told);
     };
     std::ostringstream line;
     line << window << ' ' << quoted(view->caption) << (view->fixed ? " fixed [" : " sizable [")
-         << view->width << ' ' << view->height << ']';
+         << view->width << ' ' << view->height << ']' << described("");
     std::vector<std::string> lines{line.str()};
     for (const auto& c : view->controls) {
         const auto caption = c.kind == "box" ? u"" : d.text(window, c.name);
@@ -213,9 +221,10 @@ std::vector<std::string> describe(Driver& d, std::string_view window) {
         line << (c.colour.empty() ? "" : " colour " + c.colour) << (c.clipped ? " clipped" : "");
         std::u16string plain = caption;
         std::erase(plain, u'&');
-        if (const auto spoken = d.accessibleName(window, c.name); spoken != plain) {
+        if (const auto spoken = d.accessible(window, c.name, Driver::Told::Name); spoken != plain) {
             line << " named " << quoted(spoken);
         }
+        line << described(c.name);
         lines.push_back(line.str());
     }
     return lines;

@@ -209,11 +209,12 @@ public:
         const auto* box = qobject_cast<QPlainTextEdit*>(w);
         return box != nullptr ? fromMultiLineText(box->toPlainText()) : u"(not shown)";
     }
-    std::u16string accessibleName(std::string_view window, std::string_view control) override {
-        QWidget* w = widget(window, control);
-        return w != nullptr
-                   ? toU16(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name))
-                   : u"(not shown)";
+    std::u16string accessible(std::string_view window, std::string_view control,
+                              Told what) override {
+        QWidget* w = control.empty() ? this->window(window) : widget(window, control);
+        const auto text = what == Told::Name ? QAccessible::Name : QAccessible::Description;
+        return w != nullptr ? toU16(QAccessible::queryAccessibleInterface(w)->text(text))
+                            : u"(not shown)";
     }
     std::string focus() override {
         const QWidget* focused = QApplication::focusWidget();

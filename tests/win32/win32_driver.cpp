@@ -214,18 +214,24 @@ public:
         HWND found = control(window, name);
         return found != nullptr ? win32::windowText(found) : u"(not shown)";
     }
-    std::u16string accessibleName(std::string_view window, std::string_view name) override {
+    std::u16string accessible(std::string_view window, std::string_view name, Told what) override {
         // Asked for as a screen reader asks.
         IAccessible* object = nullptr;
         BSTR spoken = nullptr;
         VARIANT self{};
         self.vt = VT_I4;
         self.lVal = CHILDID_SELF;
-        if (FAILED(AccessibleObjectFromWindow(control(window, name),
-                                              static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
-                                              reinterpret_cast<void**>(&object))) ||
-            object->get_accName(self, &spoken) != S_OK) {
-            return u"(no name)";
+        HWND asked = name.empty() ? this->window(window)->handle() : control(window, name);
+        if (FAILED(AccessibleObjectFromWindow(asked, static_cast<DWORD>(OBJID_CLIENT),
+                                              IID_IAccessible,
+                                              reinterpret_cast<void**>(&object)))) {
+            return u"(no object)";
+        }
+        const HRESULT told = what == Told::Name ? object->get_accName(self, &spoken)
+                                                : object->get_accDescription(self, &spoken);
+        if (told != S_OK) {
+            object->Release();
+            return what == Told::Name ? u"(no name)" : u"";
         }
         object->Release();
         const std::u16string text(reinterpret_cast<const char16_t*>(spoken), SysStringLen(spoken));
