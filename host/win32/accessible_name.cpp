@@ -12,23 +12,17 @@
 namespace quillory::win32 {
 namespace {
 
-// What a named control answers with, kept until the control is destroyed.
-struct AccessibleName {
-    std::u16string name;
-    bool showsValue = false;
-};
-
-// Windows' standard accessible object for a control's client area, with
-// another name: every call but the control's own name goes to the standard
-// object. Clients may keep it after the control is gone, so it holds its
-// own copy of the name. COM objects are deleted by Release, never through
+// Windows' standard accessible object for a window's client area, with
+// another name or description: every other call goes to the standard
+// object. Clients may keep it after the window is gone, so it holds its own
+// copy of the texts. COM objects are deleted by Release, never through
 // a pointer to their interface, which therefore has no virtual destructor.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
 class NamedAccessible final : public IAccessible {
 public:
-    NamedAccessible(IAccessible* standard, HWND control, const AccessibleName& name)
-        : standard_(standard), control_(control), name_(name) {}
+    NamedAccessible(IAccessible* standard, HWND control, const AccessibleText& text)
+        : standard_(standard), control_(control), text_(text) {}
     NamedAccessible(const NamedAccessible&) = delete;
     NamedAccessible& operator=(const NamedAccessible&) = delete;
 
@@ -58,23 +52,22 @@ public:
         return left;
     }
 
-    // The one call answered here.
+    // The two calls answered here.
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-        if (child.vt != VT_I4 || child.lVal != CHILDID_SELF) {
+        if (!isSelf(child) || text_.name.empty()) {
             return standard_->get_accName(child, name);
         }
-        if (name == nullptr) {
-            return E_POINTER;
+        std::u16string spoken = text_.name;
+        if (const std::u16string value = windowText(control_); text_.showsValue && !value.empty()) {
+            spoken += u": " + value;
         }
-        std::u16string text = name_.name;
-        if (name_.showsValue) {
-            if (const std::u16string value = windowText(control_); !value.empty()) {
-                text += u": " + value;
-            }
+        return answer(spoken, name);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
+        if (!isSelf(child) || text_.description.empty()) {
+            return standard_->get_accDescription(child, description);
         }
-        *name = SysAllocStringLen(reinterpret_cast<const OLECHAR*>(text.data()),
-                                  static_cast<UINT>(text.size()));
-        return *name != nullptr ? S_OK : E_OUTOFMEMORY;
+        return answer(text_.description, description);
     }
 
     // IDispatch and the rest of IAccessible, from the standard object.
@@ -105,9 +98,6 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
         return standard_->get_accValue(child, value);
-    }
-    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
-        return standard_->get_accDescription(child, description);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
         return standard_->get_accRole(child, role);
@@ -159,22 +149,34 @@ public:
 private:
     ~NamedAccessible() { standard_->Release(); }
 
+    static bool isSelf(const VARIANT& child) {
+        return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
+    }
+    static HRESULT answer(std::u16string_view text, BSTR* copy) {
+        if (copy == nullptr) {
+            return E_POINTER;
+        }
+        *copy = SysAllocStringLen(reinterpret_cast<const OLECHAR*>(text.data()),
+                                  static_cast<UINT>(text.size()));
+        return *copy != nullptr ? S_OK : E_OUTOFMEMORY;
+    }
+
     IAccessible* standard_;  // owned: one reference
     HWND control_;
-    AccessibleName name_;
+    AccessibleText text_;
     std::atomic<ULONG> references_{1};
 };
 #pragma GCC diagnostic pop
 
 // The answer to WM_GETOBJECT for the control's client area, or 0 to leave
 // the control's standard answer.
-LRESULT namedObject(HWND control, WPARAM flags, const AccessibleName& name) {
+LRESULT namedObject(HWND control, WPARAM flags, const AccessibleText& text) {
     IAccessible* standard = nullptr;
     if (FAILED(CreateStdAccessibleObject(control, OBJID_CLIENT, IID_IAccessible,
                                          reinterpret_cast<void**>(&standard)))) {
         return 0;
     }
-    auto* named = new NamedAccessible(standard, control, name);
+    auto* named = new NamedAccessible(standard, control, text);
     const LRESULT answer = LresultFromObject(IID_IAccessible, flags, named);
     named->Release();  // the answer holds its own reference
     return answer > 0 ? answer : 0;
@@ -182,30 +184,42 @@ LRESULT namedObject(HWND control, WPARAM flags, const AccessibleName& name) {
 
 LRESULT CALLBACK namedControlProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR id, DWORD_PTR data) {
-    auto* name = reinterpret_cast<AccessibleName*>(data);
+    auto* text = reinterpret_cast<AccessibleText*>(data);
     // The object id is a 32-bit value, whatever the size of lParam.
     if (message == WM_GETOBJECT &&
         static_cast<LONG>(static_cast<DWORD>(lParam)) == static_cast<LONG>(OBJID_CLIENT)) {
-        if (const LRESULT answer = namedObject(control, wParam, *name); answer != 0) {
+        if (const LRESULT answer = namedObject(control, wParam, *text); answer != 0) {
             return answer;
         }
     } else if (message == WM_NCDESTROY) {
         RemoveWindowSubclass(control, &namedControlProcedure, id);
-        delete name;
+        delete text;
     }
     return DefSubclassProc(control, message, wParam, lParam);
 }
 
 }  // namespace
 
-bool giveAccessibleName(HWND control, std::u16string_view name, bool showsValue) {
-    auto data = std::make_unique<AccessibleName>(std::u16string(name), showsValue);
-    if (!SetWindowSubclass(control, &namedControlProcedure, 0,
+bool giveAccessibleText(HWND window, AccessibleText text) {
+    auto data = std::make_unique<AccessibleText>(std::move(text));
+    if (!SetWindowSubclass(window, &namedControlProcedure, 0,
                            reinterpret_cast<DWORD_PTR>(data.get()))) {
         return false;
     }
-    data.release();  // the control's subclass owns it until WM_NCDESTROY
+    data.release();  // the window's subclass owns it until WM_NCDESTROY
     return true;
+}
+
+void describe(HWND window, std::u16string_view description) {
+    DWORD_PTR data = 0;
+    if (GetWindowSubclass(window, &namedControlProcedure, 0, &data) != FALSE) {
+        reinterpret_cast<AccessibleText*>(data)->description = description;
+        NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, window, OBJID_CLIENT, CHILDID_SELF);
+    }
+}
+
+void nameChanged(HWND window) {
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window, OBJID_CLIENT, CHILDID_SELF);
 }
 
 }  // namespace quillory::win32

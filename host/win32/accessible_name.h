@@ -2,16 +2,32 @@
 
 #include <windows.h>
 
+#include <string>
 #include <string_view>
 
 namespace quillory::win32 {
 
-// Gives control the name screen readers announce it by, where its own text
-// does not say what it is. A control that shows a value (a label) is
-// announced as "name: text", following its text as it changes. Everything
-// else about the control is what Windows' standard accessible object says,
-// and nothing changes on the screen. Returns false if the control could not
-// be given the name.
-bool giveAccessibleName(HWND control, std::u16string_view name, bool showsValue);
+// What screen readers are told of a window or control beyond what Windows
+// works out itself; an empty text leaves Windows' own. Nothing changes on
+// the screen.
+struct AccessibleText {
+    // The name it is announced by, where its own text does not say what it
+    // is. A control that shows a value (a label) is announced as "name:
+    // text", following its text as it changes.
+    std::u16string name{};
+    bool showsValue = false;
+    // Read after the name.
+    std::u16string description{};
+};
+
+// Returns false if the window could not be given the texts.
+bool giveAccessibleText(HWND window, AccessibleText text);
+
+// Changes the description of a window given texts, and tells screen readers.
+void describe(HWND window, std::u16string_view description);
+
+// Tells screen readers that the name of a control that shows a value
+// changed with its text.
+void nameChanged(HWND window);
 
 }  // namespace quillory::win32

@@ -68,7 +68,8 @@ std::u16string Win32Toolkit::text(WindowId id, const ControlLayout& control) {
 }
 
 void Win32Toolkit::setText(WindowId id, const ControlLayout& control, std::u16string_view text) {
-    setWindowText(controlOf(id, control), text);
+    static_cast<void>(controlOf(id, control));  // a control the window lacks is a fault
+    loaded(id).setText(control, text);
 }
 
 void Win32Toolkit::messageBox(std::u16string_view text) {

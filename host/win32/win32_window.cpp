@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "host/spoken_text.h"
 #include "host/twips.h"
 #include "host/win32/accessible_name.h"
 #include "host/win32/control_styles.h"
@@ -56,6 +57,10 @@ Win32Window::Win32Window(const WindowLayout& layout, ButtonHandler onButton, Clo
         throw std::runtime_error("cannot create the window " + std::string(nameOf(layout.id)));
     }
     try {
+        if (const auto description = windowDescription(layout);
+            !description.empty() && !giveAccessibleText(handle_, {.description = description})) {
+            throw std::runtime_error("cannot describe the window");
+        }
         createControls();
         applyDpi(dpiOf(handle_));
     } catch (...) {
@@ -110,14 +115,37 @@ void Win32Window::createControls() {
             throw std::runtime_error("cannot create the control " + std::string(control.name));
         }
         controls_[index] = created;
-        // A label given a name shows a value: the name goes before its text.
-        if (!control.accessibleName.empty() &&
-            !giveAccessibleName(created, control.accessibleName,
-                                control.kind == ControlKind::Label)) {
-            throw std::runtime_error("cannot name the control " + std::string(control.name));
-        }
+        giveAccessibleTexts(control, created);
         if (control.takesFocus() && firstFocusable_ == nullptr) {
             firstFocusable_ = created;
+        }
+    }
+}
+
+void Win32Window::giveAccessibleTexts(const ControlLayout& control, HWND created) {
+    AccessibleText texts{.name = std::u16string(control.accessibleName),
+                         .showsValue = control.kind == ControlKind::Label};
+    if (const ControlLayout* label = layout_.find(control.describedBy)) {
+        texts.description = spokenText(*label, label->caption);
+    }
+    if ((!texts.name.empty() || !texts.description.empty()) &&
+        !giveAccessibleText(created, std::move(texts))) {
+        throw std::runtime_error("cannot name the control " + std::string(control.name));
+    }
+}
+
+void Win32Window::setText(const ControlLayout& control, std::u16string_view text) {
+    HWND shown = this->control(control.name);
+    setWindowText(shown, text);
+    if (control.kind != ControlKind::Label) {
+        return;
+    }
+    if (!control.accessibleName.empty()) {
+        nameChanged(shown);
+    }
+    for (const auto& described : layout_.controls) {
+        if (described.describedBy == control.name) {
+            describe(this->control(described.name), spokenText(control, text));
         }
     }
 }

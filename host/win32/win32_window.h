@@ -34,6 +34,10 @@ public:
     // The focusable control with the lowest tab index, or nullptr.
     [[nodiscard]] HWND firstFocusable() const { return firstFocusable_; }
     [[nodiscard]] UINT dpi() const { return dpi_; }
+    // Shows text in the control, and tells screen readers what a label now
+    // says: its own name, where it shows a value, and the description of
+    // every control it describes.
+    void setText(const ControlLayout& control, std::u16string_view text);
 
     // Whether window is a top-level window of the program.
     [[nodiscard]] static bool isProgramWindow(HWND window);
@@ -48,6 +52,8 @@ private:
     void moveFocus(bool backwards);
 
     void createControls();
+    // Gives the control the texts a screen reader needs, if any.
+    void giveAccessibleTexts(const ControlLayout& control, HWND created);
     // Sizes the window, places the controls and sets their fonts for dpi.
     void applyDpi(UINT dpi);
     void sizeClientArea(int width, int height);
