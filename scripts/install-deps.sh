@@ -30,6 +30,9 @@ test_packages=(
     dpkg-dev file python3
     # checks of the desktop entry and metadata
     desktop-file-utils appstream
+    # a real screen reader, its session bus and its speech, sent to no sound card
+    orca at-spi2-core dbus-daemon speech-dispatcher speech-dispatcher-espeak-ng
+    speech-dispatcher-audio-plugins x11-xserver-utils
     # the Windows program: MinGW-w64, GoogleTest's sources, and Wine to test it
     g++-mingw-w64-i686 googletest wine wine32:i386
     fonts-wine libfreetype6:i386 libfontconfig1:i386 libxrender1:i386 libxrandr2:i386
