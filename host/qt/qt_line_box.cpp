@@ -23,17 +23,29 @@ void LineBox::focusInEvent(QFocusEvent* event) {
         QLineEdit::focusInEvent(event);
         return;
     }
-    // Selected once Qt has told screen readers of the focus.
+    // Selected once Qt has told screen readers of the focus, or before a
+    // key typed sooner is handled.
     QFocusEvent plain(QEvent::FocusIn, Qt::OtherFocusReason);
     QLineEdit::focusInEvent(&plain);
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            if (hasFocus() && !hasSelectedText()) {
-                selectAll();
-            }
-        },
-        Qt::QueuedConnection);
+    selectionPending_ = !hasSelectedText();
+    QMetaObject::invokeMethod(this, &LineBox::selectIfPending, Qt::QueuedConnection);
+}
+
+void LineBox::keyPressEvent(QKeyEvent* event) {
+    selectIfPending();
+    QLineEdit::keyPressEvent(event);
+}
+
+void LineBox::mousePressEvent(QMouseEvent* event) {
+    selectionPending_ = false;  // the click places the caret
+    QLineEdit::mousePressEvent(event);
+}
+
+void LineBox::selectIfPending() {
+    if (selectionPending_ && hasFocus()) {
+        selectAll();
+    }
+    selectionPending_ = false;
 }
 
 namespace {
@@ -118,7 +130,7 @@ public:
     void insertText(int offset, const QString& text) override { replaceText(offset, offset, text); }
 
 private:
-    [[nodiscard]] LineBox* box() const { return static_cast<LineBox*>(widget()); }
+    [[nodiscard]] LineBox* box() const { return qobject_cast<LineBox*>(widget()); }
 };
 
 }  // namespace

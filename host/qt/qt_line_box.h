@@ -20,6 +20,13 @@ public:
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void selectIfPending();
+
+    bool selectionPending_ = false;
 };
 
 // The box's accessible interface. Qt's own reports every character as an
