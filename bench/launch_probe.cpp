@@ -2,7 +2,7 @@
 // mapped and when the program has drawn every pixel of it. It then reads the
 // program's peak resident memory and stops it.
 //
-//     launch_probe [--settle-ms N] [--timeout-ms N] program [args...]
+//     launch_probe [--settle-ms N] [--timeout-ms N] [--override-redirect 1] program [args...]
 //
 // prints one line: "map_ms paint_ms vmhwm_kb cpu_ms", times counted from the
 // spawn; cpu_ms is the program's CPU time when its frame was complete.
@@ -11,6 +11,9 @@
 // the server reports it. Qt gives its windows no background, so the server
 // draws nothing into them on mapping: every damaged pixel was put there by the
 // program. The frame counts as painted once the damage covers the window.
+// Windows the window manager is not to handle (override-redirect: Qt's menus
+// and tooltips) are not the main window, unless --override-redirect 1 says
+// they are: Wine, told to manage its windows itself, makes every one so.
 #include <X11/Xlib.h>
 #include <X11/extensions/Xdamage.h>
 #include <poll.h>
@@ -39,7 +42,8 @@ using Clock = std::chrono::steady_clock;
 struct Options {
     int settleMs = 300;
     int timeoutMs = 20000;
-    std::span<char*> program;  // the program and its arguments, ending in a null pointer
+    bool overrideRedirect = false;  // whether the main window may be override-redirect
+    std::span<char*> program;       // the program and its arguments, ending in a null pointer
 };
 
 std::optional<Options> parse(std::span<char*> args) {
@@ -52,6 +56,8 @@ std::optional<Options> parse(std::span<char*> args) {
             options.settleMs = value;
         } else if (flag == "--timeout-ms") {
             options.timeoutMs = value;
+        } else if (flag == "--override-redirect") {
+            options.overrideRedirect = value != 0;
         } else {
             return std::nullopt;
         }
@@ -146,7 +152,7 @@ bool watch(Display* display, int damageBase, pid_t child, const Options& options
             XDamageCreate(display, event.xcreatewindow.window, XDamageReportRawRectangles);
             XFlush(display);
         } else if (event.type == MapNotify && event.xmap.event == root && target == None &&
-                   event.xmap.override_redirect == False) {
+                   (options.overrideRedirect || event.xmap.override_redirect == False)) {
             result.mapMs = msSince(start);
             target = event.xmap.window;
             XWindowAttributes attributes;
@@ -192,7 +198,9 @@ int main(int argc, char** argv) {
     const std::span<char*> args(argv, static_cast<std::size_t>(argc) + 1);
     const auto options = parse(args.first(args.size() - 1));
     if (!options) {
-        std::fprintf(stderr, "usage: %s [--settle-ms N] [--timeout-ms N] program [args...]\n",
+        std::fprintf(stderr,
+                     "usage: %s [--settle-ms N] [--timeout-ms N] [--override-redirect 1] program "
+                     "[args...]\n",
                      args[0]);
         return 2;
     }

@@ -1,5 +1,7 @@
 # Checks that a PE file is a 32-bit x86 Windows GUI program that imports
-# only DLLs which ship with Windows, so it runs from any folder as it is.
+# only DLLs which ship with Windows, so it runs from any folder as it is, and
+# from them only functions Windows XP SP3 has (windows-xp-imports.txt), so it
+# starts on every Windows from XP SP3 on.
 #   cmake -DOBJDUMP=<objdump> -DPROGRAM=<file.exe> -P check-windows-program.cmake
 cmake_minimum_required(VERSION 3.25)
 
@@ -38,9 +40,32 @@ foreach(import IN LISTS imports)
     endif()
 endforeach()
 
+if(headers MATCHES "MajorSubsystemVersion[ \t]+([0-9]+)[\r\n]+MinorSubsystemVersion[ \t]+([0-9]+)"
+   AND "${CMAKE_MATCH_1}.${CMAKE_MATCH_2}" VERSION_GREATER 5.1)
+    string(APPEND problems "needs Windows ${CMAKE_MATCH_1}.${CMAKE_MATCH_2}, later than XP's 5.1\n")
+endif()
+
+# One import a line, after the name of its DLL: "<address> <hint> <name>".
+file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/windows-xp-imports.txt xp_functions REGEX "^[^#]")
+string(REPLACE ";" "," lines "${headers}")
+string(REPLACE "\n" ";" lines "${lines}")
+set(dll "")
+set(functions 0)
+foreach(line IN LISTS lines)
+    if(line MATCHES "DLL Name: ([^\r]+)")
+        string(TOLOWER "${CMAKE_MATCH_1}" dll)
+    elseif(dll AND line MATCHES "^\t[0-9a-f]+\t +[0-9]+  ([^\r]+)")
+        math(EXPR functions "${functions} + 1")
+        if(NOT "${dll} ${CMAKE_MATCH_1}" IN_LIST xp_functions)
+            string(APPEND problems "imports ${dll} ${CMAKE_MATCH_1}, which Windows XP SP3 lacks\n")
+        endif()
+    endif()
+endforeach()
+
 if(problems)
     message(FATAL_ERROR "${PROGRAM}:\n${problems}")
 endif()
 string(REPLACE "DLL Name: " "" imports "${imports}")
 list(JOIN imports ", " summary)
-message(STATUS "${PROGRAM} is a Windows GUI program importing ${summary}")
+message(STATUS "${PROGRAM} is a Windows GUI program importing ${functions} functions, all of \
+Windows XP SP3, from ${summary}")

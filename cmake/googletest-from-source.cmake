@@ -10,3 +10,6 @@ foreach(library gtest gtest_main gmock gmock_main)
         add_library(GTest::${library} ALIAS ${library})
     endif()
 endforeach()
+# The win32-threads C++ runtime has no std::mutex, which GoogleTest's own
+# Notification needs: it gets one without (its customisation point).
+target_compile_options(gtest PUBLIC -include ${CMAKE_CURRENT_LIST_DIR}/googletest-notification.h)

@@ -1,12 +1,13 @@
 # Cross-builds the 32-bit Windows program with Debian's MinGW-w64 compilers.
-# The posix-threads variant is used because std::thread, std::mutex and
-# std::future (the test harness needs them) are missing from the win32 one.
+# The win32-threads variant: nothing here starts a thread, and the
+# posix-threads runtime would link winpthreads into every program, which
+# imports GetTickCount64, a function Windows XP lacks.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 
 set(QUILLORY_MINGW_PREFIX i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${QUILLORY_MINGW_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${QUILLORY_MINGW_PREFIX}-g++-posix)
+set(CMAKE_C_COMPILER ${QUILLORY_MINGW_PREFIX}-gcc-win32)
+set(CMAKE_CXX_COMPILER ${QUILLORY_MINGW_PREFIX}-g++-win32)
 set(CMAKE_RC_COMPILER ${QUILLORY_MINGW_PREFIX}-windres)
 set(CMAKE_OBJDUMP ${QUILLORY_MINGW_PREFIX}-objdump CACHE FILEPATH "objdump for PE files")
 

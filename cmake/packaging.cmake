@@ -1,5 +1,5 @@
 # Packages made by CPack from the install rules: a Debian package for
-# Debian 12, and a ZIP for Windows.
+# Debian 12, and a ZIP for Windows; beside the ZIP, the Windows installer.
 set(CPACK_PACKAGE_NAME quillory)
 set(CPACK_PACKAGE_VENDOR Quillory)
 set(CPACK_PACKAGE_CONTACT "Quillory <quillory@quillory.example>")
@@ -18,6 +18,20 @@ if(WIN32)
     set(CPACK_GENERATOR ZIP)
     set(CPACK_PACKAGE_FILE_NAME quillory-${PROJECT_VERSION}-windows)
     set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+
+    # The installer (cmake/quillory.nsi), of the files the ZIP holds. CPack's
+    # own NSIS installer leaves an empty key of the vendor's in the registry.
+    find_program(QUILLORY_MAKENSIS makensis)
+    set(files ${CMAKE_BINARY_DIR}/installer-files)
+    add_custom_target(installer
+        COMMAND ${CMAKE_COMMAND} -E rm -rf ${files}
+        COMMAND ${CMAKE_COMMAND} --install ${CMAKE_BINARY_DIR} --prefix ${files}
+        COMMAND ${QUILLORY_MAKENSIS} -V2 -DVERSION=${PROJECT_VERSION} -DFILES=${files}
+                -DOUTPUT=${CMAKE_BINARY_DIR}/quillory-${PROJECT_VERSION}-windows-setup.exe
+                ${CMAKE_CURRENT_LIST_DIR}/quillory.nsi
+        DEPENDS quillory
+        COMMENT "Making the Windows installer"
+        VERBATIM)
 else()
     set(CPACK_GENERATOR DEB)
     set(CPACK_STRIP_FILES ON)

@@ -26,8 +26,9 @@ test_packages=(
     xvfb xauth xdotool strace
     # the benchmarks
     libbenchmark-dev libx11-dev libxdamage-dev binutils-mingw-w64-i686
-    # the Debian package and its dependencies, the Windows icon's packer
-    dpkg-dev file python3
+    # the Debian package and its dependencies, the Windows icon's packer, the
+    # Windows installer's maker
+    dpkg-dev file python3 nsis
     # checks of the desktop entry and metadata
     desktop-file-utils appstream
     # a real screen reader, its session bus and its speech, sent to no sound card

@@ -4,6 +4,7 @@
 #include <oleacc.h>
 
 #include <atomic>
+#include <cwchar>
 #include <memory>
 #include <string>
 
@@ -11,6 +12,43 @@
 
 namespace quillory::win32 {
 namespace {
+
+// The functions of the screen readers' libraries the program calls. They
+// are loaded, from the system folder, when a screen reader first asks for an
+// object: most runs never need them. They stay loaded, as clients may keep
+// the objects they got.
+struct Accessibility {
+    decltype(&CreateStdAccessibleObject) createStdAccessibleObject;
+    decltype(&LresultFromObject) lresultFromObject;
+    decltype(&SysAllocStringLen) sysAllocStringLen;
+};
+
+template <typename Function>
+Function systemFunction(const wchar_t* library, const char* name) {
+    wchar_t path[MAX_PATH]{};
+    const UINT length = GetSystemDirectoryW(path, MAX_PATH);
+    if (length == 0 || length + std::wcslen(library) + 2 > MAX_PATH) {
+        return nullptr;
+    }
+    path[length] = L'\\';
+    std::wcscpy(path + length + 1, library);
+    const HMODULE module = LoadLibraryW(path);
+    const FARPROC found = module != nullptr ? GetProcAddress(module, name) : nullptr;
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
+}
+
+// The functions, or nullptr if a library or a function is missing.
+const Accessibility* accessibility() {
+    static const Accessibility functions{
+        systemFunction<decltype(&CreateStdAccessibleObject)>(L"oleacc.dll",
+                                                             "CreateStdAccessibleObject"),
+        systemFunction<decltype(&LresultFromObject)>(L"oleacc.dll", "LresultFromObject"),
+        systemFunction<decltype(&SysAllocStringLen)>(L"oleaut32.dll", "SysAllocStringLen")};
+    const bool complete = functions.createStdAccessibleObject != nullptr &&
+                          functions.lresultFromObject != nullptr &&
+                          functions.sysAllocStringLen != nullptr;
+    return complete ? &functions : nullptr;
+}
 
 // Windows' standard accessible object for a window's client area, with
 // another name or description: every other call goes to the standard
@@ -156,8 +194,8 @@ private:
         if (copy == nullptr) {
             return E_POINTER;
         }
-        *copy = SysAllocStringLen(reinterpret_cast<const OLECHAR*>(text.data()),
-                                  static_cast<UINT>(text.size()));
+        *copy = accessibility()->sysAllocStringLen(reinterpret_cast<const OLECHAR*>(text.data()),
+                                                   static_cast<UINT>(text.size()));
         return *copy != nullptr ? S_OK : E_OUTOFMEMORY;
     }
 
@@ -171,13 +209,15 @@ private:
 // The answer to WM_GETOBJECT for the control's client area, or 0 to leave
 // the control's standard answer.
 LRESULT namedObject(HWND control, WPARAM flags, const AccessibleText& text) {
+    const Accessibility* functions = accessibility();
     IAccessible* standard = nullptr;
-    if (FAILED(CreateStdAccessibleObject(control, OBJID_CLIENT, IID_IAccessible,
-                                         reinterpret_cast<void**>(&standard)))) {
+    if (functions == nullptr ||
+        FAILED(functions->createStdAccessibleObject(control, OBJID_CLIENT, IID_IAccessible,
+                                                    reinterpret_cast<void**>(&standard)))) {
         return 0;
     }
     auto* named = new NamedAccessible(standard, control, text);
-    const LRESULT answer = LresultFromObject(IID_IAccessible, flags, named);
+    const LRESULT answer = functions->lresultFromObject(IID_IAccessible, flags, named);
     named->Release();  // the answer holds its own reference
     return answer > 0 ? answer : 0;
 }

@@ -51,14 +51,20 @@ SIZE frameSize(int width, int height, DWORD style, DWORD exStyle, UINT dpi) {
 LOGFONTW messageFont(UINT dpi) {
     static const auto forDpi =
         user32Function<SystemParametersInfoForDpiFunction>("SystemParametersInfoForDpi");
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof(metrics);
+    // Windows XP's metrics; Vista added iPaddedBorderWidth at the end, and
+    // the per-DPI call, of Windows 10, wants the structure with it.
+    struct {
+        NONCLIENTMETRICSW xp;
+        int paddedBorderWidth;
+    } metrics{};
+    metrics.xp.cbSize = sizeof(metrics);
     if (forDpi != nullptr &&
         forDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, dpi) != FALSE) {
-        return metrics.lfMessageFont;
+        return metrics.xp.lfMessageFont;
     }
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-    LOGFONTW font = metrics.lfMessageFont;
+    metrics.xp.cbSize = sizeof(metrics.xp);
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics.xp), &metrics.xp, 0);
+    LOGFONTW font = metrics.xp.lfMessageFont;
     font.lfHeight = MulDiv(font.lfHeight, static_cast<int>(dpi), static_cast<int>(systemDpi()));
     return font;
 }

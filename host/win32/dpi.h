@@ -7,6 +7,10 @@
 // lacks them and falls back to the system DPI there.
 namespace quillory::win32 {
 
+// WM_DPICHANGED, which Windows 8.1 and later send when a window moves to a
+// screen of another DPI; the headers for Windows XP do not name it.
+inline constexpr UINT dpiChangedMessage = 0x02E0;
+
 [[nodiscard]] UINT systemDpi();
 [[nodiscard]] UINT dpiOf(HWND window);
 

@@ -40,6 +40,12 @@ Win32Window::Win32Window(const WindowLayout& layout, ButtonHandler onButton, Clo
         WNDCLASSEXW windowClass{};
         windowClass.cbSize = sizeof(windowClass);
         windowClass.lpfnWndProc = &Win32Window::procedure;
+        // A dialog's class, whose default procedure is Windows' dialog
+        // manager: it gives the focus back to the control that had it when
+        // the window is activated again, and passes Tab on from a multi-line
+        // box (WM_NEXTDLGCTL). Enter and Escape still press nothing, as no
+        // control has IDOK or IDCANCEL, and the close box asks the host.
+        windowClass.cbWndExtra = DLGWINDOWEXTRA;
         windowClass.hInstance = instance();
         windowClass.hIcon = programIcon(GetSystemMetrics(SM_CXICON));
         windowClass.hIconSm = programIcon(GetSystemMetrics(SM_CXSMICON));
@@ -197,12 +203,12 @@ LRESULT CALLBACK Win32Window::procedure(HWND window, UINT message, WPARAM wParam
     }
     auto* self = reinterpret_cast<Win32Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (self == nullptr) {
-        return DefWindowProcW(window, message, wParam, lParam);
+        return DefDlgProcW(window, message, wParam, lParam);
     }
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         self->handle_ = nullptr;
-        return DefWindowProcW(window, message, wParam, lParam);
+        return DefDlgProcW(window, message, wParam, lParam);
     }
     return self->handle(message, wParam, lParam);
 }
@@ -216,23 +222,12 @@ LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         close();
         return 0;
     }
-    case WM_ACTIVATE:
-        if (HIWORD(wParam) == 0) {  // not minimized
-            onActivate(LOWORD(wParam) != WA_INACTIVE);
-        }
-        return 0;
     case WM_CTLCOLORSTATIC:
         return onStaticColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-    case WM_DPICHANGED:
+    case dpiChangedMessage:
         onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
-    case WM_NEXTDLGCTL:
-        // A multi-line box passes Tab on this way, as it would in a dialog.
-        if (LOWORD(lParam) == FALSE) {
-            moveFocus(wParam != 0);
-        }
-        return 0;
-    default: return DefWindowProcW(handle_, message, wParam, lParam);
+    default: return DefDlgProcW(handle_, message, wParam, lParam);
     }
 }
 
@@ -249,18 +244,6 @@ LRESULT Win32Window::onCommand(WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
-void Win32Window::onActivate(bool active) {
-    if (!active) {
-        HWND focused = GetFocus();
-        if (focused != nullptr && IsChild(handle_, focused)) {
-            lastFocus_ = focused;
-        }
-        return;
-    }
-    HWND target = lastFocus_ != nullptr ? lastFocus_ : firstFocusable_;
-    SetFocus(target != nullptr ? target : handle_);
-}
-
 LRESULT Win32Window::onStaticColour(HDC dc, HWND control) {
     const ControlLayout* found = layoutOf(control);
     if (found != nullptr && found->colour) {
@@ -274,8 +257,8 @@ LRESULT Win32Window::onStaticColour(HDC dc, HWND control) {
         SetBkColor(dc, GetSysColor(COLOR_WINDOW));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
     }
-    return DefWindowProcW(handle_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                          reinterpret_cast<LPARAM>(control));
+    return DefDlgProcW(handle_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                       reinterpret_cast<LPARAM>(control));
 }
 
 void Win32Window::onDpiChanged(UINT dpi, const RECT& suggested) {
@@ -284,17 +267,6 @@ void Win32Window::onDpiChanged(UINT dpi, const RECT& suggested) {
     SetWindowPos(handle_, nullptr, suggested.left, suggested.top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     applyDpi(dpi);
-}
-
-void Win32Window::moveFocus(bool backwards) {
-    HWND next = GetNextDlgTabItem(handle_, GetFocus(), backwards ? TRUE : FALSE);
-    if (next == nullptr) {
-        return;
-    }
-    if ((SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) != 0) {
-        SendMessageW(next, EM_SETSEL, 0, -1);  // as Tab does in a dialog
-    }
-    SetFocus(next);
 }
 
 }  // namespace quillory::win32

@@ -46,10 +46,8 @@ private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onCommand(WPARAM wParam, LPARAM lParam);
-    void onActivate(bool active);
     LRESULT onStaticColour(HDC dc, HWND control);
     void onDpiChanged(UINT dpi, const RECT& suggested);
-    void moveFocus(bool backwards);
 
     void createControls();
     // Gives the control the texts a screen reader needs, if any.
@@ -64,7 +62,6 @@ private:
     HWND handle_ = nullptr;
     std::vector<HWND> controls_;  // in layout order
     HWND firstFocusable_ = nullptr;
-    HWND lastFocus_ = nullptr;  // restored when the window is activated again
     UINT dpi_ = standardDpi;
     GdiFont messageFont_;
     std::vector<GdiFont> layoutFonts_;  // in layout order; empty where the layout has none
