@@ -56,6 +56,7 @@ std::pair<std::u16string, std::u16string> found(Driver& d, const Step& s) {
     case Text: return {d.text(w, c), s.text};
     case VerbList: return {d.text(w, c), verbList()};
     case Named: return {d.accessible(w, c, Driver::Told::Name), s.text};
+    case Described: return {d.accessible(w, c, Driver::Told::Description), s.text};
     case Focus: return {wide(d.focus()), wide(s.target)};
     case Box: return {d.box().value_or(u"(no box)"), u"Quillory\n" + s.text};
     case NoBox: return {d.box().value_or(u"(no box)"), u"(no box)"};

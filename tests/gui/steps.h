@@ -26,12 +26,13 @@ struct Step {
         CloseBox,  // the window's title-bar close box
         Ok,        // the message box's OK button
         // What the learner sees; a failing expectation fails the test.
-        Windows,   // the program's windows on screen are these
-        Text,      // the control shows text
-        VerbList,  // the control shows the verb list of tests/data/verb_list.txt
-        Named,     // a screen reader calls the control text
-        Focus,     // the control has the keyboard focus ("MessageBox" for a box)
-        Box,       // a message box titled "Quillory" says text
+        Windows,    // the program's windows on screen are these
+        Text,       // the control shows text
+        VerbList,   // the control shows the verb list of tests/data/verb_list.txt
+        Named,      // a screen reader calls the control text
+        Described,  // a screen reader describes the control as text
+        Focus,      // the control has the keyboard focus ("MessageBox" for a box)
+        Box,        // a message box titled "Quillory" says text
         NoBox,
         Ended,  // the run is over
         Running,

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
 
 #include "app/program_windows.h"
 #include "gui/driver.h"
@@ -129,6 +130,15 @@ ControlView viewOf(std::string_view name, HWND control, UINT dpi) {
     return view;
 }
 
+// What a screen reader has read of each window, as it keeps it: until the
+// program raises a change event for that window.
+std::map<std::pair<HWND, Driver::Told>, std::u16string> readBefore;
+
+void CALLBACK forgetChanged(HWINEVENTHOOK /*hook*/, DWORD /*event*/, HWND window, LONG /*object*/,
+                            LONG /*child*/, DWORD /*thread*/, DWORD /*time*/) {
+    std::erase_if(readBefore, [window](const auto& read) { return read.first.first == window; });
+}
+
 class Win32Driver final : public Driver {
 public:
     Win32Driver() {
@@ -143,6 +153,8 @@ public:
         // yet every loop dispatches what is posted to it, a message box's too.
         work_ = CreateWindowExW(0, MAKEINTATOM(workClass), L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
                                 nullptr, nullptr, nullptr);
+        hook_ = SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_DESCRIPTIONCHANGE, nullptr,
+                                &forgetChanged, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
     }
     Win32Driver(const Win32Driver&) = delete;
     Win32Driver& operator=(const Win32Driver&) = delete;
@@ -151,9 +163,12 @@ public:
             delete reinterpret_cast<Work*>(left.lParam);
         }
         DestroyWindow(work_);
+        UnhookWinEvent(hook_);
+        readBefore.clear();
     }
 
     void start() override {
+        readBefore.clear();
         toolkit_ = std::make_unique<win32::Win32Toolkit>();
         host_ = std::make_unique<WindowHost>(*toolkit_, makeWindows());
         toolkit_->attach(*host_);
@@ -215,13 +230,19 @@ public:
         return found != nullptr ? win32::windowText(found) : u"(not shown)";
     }
     std::u16string accessible(std::string_view window, std::string_view name, Told what) override {
-        // Asked for as a screen reader asks.
+        HWND asked = name.empty() ? this->window(window)->handle() : control(window, name);
+        const auto [read, fresh] = readBefore.try_emplace({asked, what});
+        if (fresh) {
+            read->second = askAsScreenReader(asked, what);
+        }
+        return read->second;
+    }
+    static std::u16string askAsScreenReader(HWND asked, Told what) {
         IAccessible* object = nullptr;
         BSTR spoken = nullptr;
         VARIANT self{};
         self.vt = VT_I4;
         self.lVal = CHILDID_SELF;
-        HWND asked = name.empty() ? this->window(window)->handle() : control(window, name);
         if (FAILED(AccessibleObjectFromWindow(asked, static_cast<DWORD>(OBJID_CLIENT),
                                               IID_IAccessible,
                                               reinterpret_cast<void**>(&object)))) {
@@ -294,6 +315,7 @@ private:
     }
 
     HWND work_ = nullptr;  // a message-only window that runs posted work
+    HWINEVENTHOOK hook_ = nullptr;
     std::unique_ptr<win32::Win32Toolkit> toolkit_;
     std::unique_ptr<WindowHost> host_;
 };
