@@ -70,7 +70,7 @@ public:
         if (object == nullptr) {
             return E_POINTER;
         }
-        if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IAccessible) {
+        if (iid == IID_IUnknown || iid == IID_IDispatch || iid == __uuidof(IAccessible)) {
             *object = static_cast<IAccessible*>(this);
             AddRef();
             return S_OK;
@@ -212,15 +212,19 @@ LRESULT namedObject(HWND control, WPARAM flags, const AccessibleText& text) {
     const Accessibility* functions = accessibility();
     IAccessible* standard = nullptr;
     if (functions == nullptr ||
-        FAILED(functions->createStdAccessibleObject(control, OBJID_CLIENT, IID_IAccessible,
+        FAILED(functions->createStdAccessibleObject(control, OBJID_CLIENT, __uuidof(IAccessible),
                                                     reinterpret_cast<void**>(&standard)))) {
         return 0;
     }
     auto* named = new NamedAccessible(standard, control, text);
-    const LRESULT answer = functions->lresultFromObject(IID_IAccessible, flags, named);
+    const LRESULT answer = functions->lresultFromObject(__uuidof(IAccessible), flags, named);
     named->Release();  // the answer holds its own reference
     return answer > 0 ? answer : 0;
 }
+
+// Where describe() finds a window's texts: a property, as 64-bit MinGW's
+// import library lacks GetWindowSubclass.
+constexpr const wchar_t* textProperty = L"QuilloryAccessibleText";
 
 LRESULT CALLBACK namedControlProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR id, DWORD_PTR data) {
@@ -233,6 +237,7 @@ LRESULT CALLBACK namedControlProcedure(HWND control, UINT message, WPARAM wParam
         }
     } else if (message == WM_NCDESTROY) {
         RemoveWindowSubclass(control, &namedControlProcedure, id);
+        RemovePropW(control, textProperty);
         delete text;
     }
     return DefSubclassProc(control, message, wParam, lParam);
@@ -246,14 +251,14 @@ bool giveAccessibleText(HWND window, AccessibleText text) {
                            reinterpret_cast<DWORD_PTR>(data.get()))) {
         return false;
     }
+    SetPropW(window, textProperty, data.get());
     data.release();  // the window's subclass owns it until WM_NCDESTROY
     return true;
 }
 
 void describe(HWND window, std::u16string_view description) {
-    DWORD_PTR data = 0;
-    if (GetWindowSubclass(window, &namedControlProcedure, 0, &data) != FALSE) {
-        reinterpret_cast<AccessibleText*>(data)->description = description;
+    if (auto* text = static_cast<AccessibleText*>(GetPropW(window, textProperty))) {
+        text->description = description;
         NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, window, OBJID_CLIENT, CHILDID_SELF);
     }
 }

@@ -244,7 +244,7 @@ public:
         self.vt = VT_I4;
         self.lVal = CHILDID_SELF;
         if (FAILED(AccessibleObjectFromWindow(asked, static_cast<DWORD>(OBJID_CLIENT),
-                                              IID_IAccessible,
+                                              __uuidof(IAccessible),
                                               reinterpret_cast<void**>(&object)))) {
             return u"(no object)";
         }
