@@ -1,19 +1,7 @@
-# Cross-builds the 32-bit Windows program with Debian's MinGW-w64 compilers.
-# The win32-threads variant: nothing here starts a thread, and the
-# posix-threads runtime would link winpthreads into every program, which
-# imports GetTickCount64, a function Windows XP lacks.
-set(CMAKE_SYSTEM_NAME Windows)
+# The shipped program: 32-bit, for every Windows from XP SP3 on.
 set(CMAKE_SYSTEM_PROCESSOR i686)
-
 set(QUILLORY_MINGW_PREFIX i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${QUILLORY_MINGW_PREFIX}-gcc-win32)
-set(CMAKE_CXX_COMPILER ${QUILLORY_MINGW_PREFIX}-g++-win32)
-set(CMAKE_RC_COMPILER ${QUILLORY_MINGW_PREFIX}-windres)
-set(CMAKE_OBJDUMP ${QUILLORY_MINGW_PREFIX}-objdump CACHE FILEPATH "objdump for PE files")
-
-# Every program carries its C and C++ runtimes, so it needs no DLL that does
-# not ship with Windows; unused sections of them are left out.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ -Wl,--gc-sections")
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)
 
 # Programs built here run on this machine through Wine.
 find_program(QUILLORY_WINE wine)

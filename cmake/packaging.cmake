@@ -23,10 +23,14 @@ if(WIN32)
     # own NSIS installer leaves an empty key of the vendor's in the registry.
     find_program(QUILLORY_MAKENSIS makensis)
     set(files ${CMAKE_BINARY_DIR}/installer-files)
+    set(bits -DBITS=32)
+    if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+        set(bits -DBITS=64)
+    endif()
     add_custom_target(installer
         COMMAND ${CMAKE_COMMAND} -E rm -rf ${files}
         COMMAND ${CMAKE_COMMAND} --install ${CMAKE_BINARY_DIR} --prefix ${files}
-        COMMAND ${QUILLORY_MAKENSIS} -V2 -DVERSION=${PROJECT_VERSION} -DFILES=${files}
+        COMMAND ${QUILLORY_MAKENSIS} -V2 -DVERSION=${PROJECT_VERSION} -DFILES=${files} ${bits}
                 -DOUTPUT=${CMAKE_BINARY_DIR}/quillory-${PROJECT_VERSION}-windows-setup.exe
                 ${CMAKE_CURRENT_LIST_DIR}/quillory.nsi
         DEPENDS quillory

@@ -3,12 +3,20 @@
 # (scripts/with-wine.sh): installed silently (/S), it puts the program in
 # Program Files with a Start-menu entry and an Add or Remove Programs entry;
 # uninstalled silently, it leaves no file, shortcut or key of them behind.
-# Expects the `windows` preset to be built (scripts/test.sh windows).
+# Expects the `windows` preset to be built (scripts/test.sh windows) and,
+# where the kernel runs no 32-bit programs, the `windows64` one too, whose
+# installer it checks instead: the same script made for 64 bits.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-if [ "${QUILLORY_INSIDE_WINE:-}" != 1 ]; then
+if [ -z "${QUILLORY_INSTALLER_PRESET:-}" ]; then
     cmake --build --preset windows --target installer
-    QUILLORY_INSIDE_WINE=1 exec scripts/with-wine.sh "$0"
+    export QUILLORY_INSTALLER_PRESET=windows
+    if ! wine --version >/dev/null 2>&1; then
+        echo "This machine runs no 32-bit programs: checking the 64-bit build's installer."
+        QUILLORY_INSTALLER_PRESET=windows64
+        cmake --build --preset windows64 --target installer
+    fi
+    exec scripts/with-wine.sh "$0"
 fi
 
 drive=$WINEPREFIX/drive_c
@@ -19,7 +27,7 @@ fail() { echo "$1" >&2; exit 1; }
 files() { find "$drive" -path "$drive/users/*/Temp" -prune -o -print | sort; }
 
 before=$(files)
-wine build/windows/quillory-*-windows-setup.exe /S
+wine build/$QUILLORY_INSTALLER_PRESET/quillory-*-windows-setup.exe /S
 for file in quillory.exe README.txt LICENSE.txt; do
     [ -f "$folder/$file" ] || fail "The installer did not install $file."
 done

@@ -50,6 +50,16 @@ else
 fi
 packages+=("$@")
 
+# Where the kernel runs no 32-bit programs, the tests run the program's 64-bit
+# build under Wine's 64-bit loader (scripts/test.sh); that shows only once
+# Wine is installed, hence a second round.
+wine64_round() {
+    if [ "$what" = "build and test Quillory" ] && [ -z "${QUILLORY_WINE64_ROUND:-}" ] &&
+        command -v wine >/dev/null && ! wine --version >/dev/null 2>&1; then
+        QUILLORY_WINE64_ROUND=1 exec "$0" wine64 g++-mingw-w64-x86-64-win32
+    fi
+}
+
 missing=()
 for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
@@ -58,6 +68,7 @@ for package in "${packages[@]}"; do
 done
 
 if [ ${#missing[@]} -eq 0 ]; then
+    wine64_round
     exit 0
 fi
 
@@ -91,3 +102,4 @@ if [[ " ${missing[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures
 fi
 "${sudo[@]}" apt-get update -q
 "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -q -y --no-install-recommends "${missing[@]}"
+wine64_round

@@ -36,6 +36,15 @@ cleanup() {
 trap cleanup EXIT
 trap "exit 1" INT TERM
 
+# Where the kernel runs no 32-bit programs, Debian's wine script still picks
+# the 32-bit loader: Wine's 64-bit loader becomes the `wine` of the command.
+if ! wine --version >/dev/null 2>&1 && [ -x /usr/lib/wine/wine64 ]; then
+    mkdir "$HOME/bin"
+    printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$HOME/bin/wine"
+    chmod +x "$HOME/bin/wine"
+    export PATH="$HOME/bin:$PATH" WINELOADER=/usr/lib/wine/wine64
+fi
+
 # The prefix is made and set up first and Wine is left to shut down, so
 # that nothing of its first start is still going when the tests run.
 echo "Preparing a Wine prefix (the first time takes a while)"

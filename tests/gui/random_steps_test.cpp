@@ -81,7 +81,8 @@ TEST(RandomSteps, TheProgramShowsWhatItsCoreSaysAfterEveryStep) {
     }
     QProcess wine;
     if (const QString server = qEnvironmentVariable("QUILLORY_STEPS_SERVER"); !server.isEmpty()) {
-        wine.start(QStringLiteral("wine"), {server, QStringLiteral("--serve-steps")});
+        wine.start(qEnvironmentVariable("QUILLORY_WINE", QStringLiteral("wine")),
+                   {server, QStringLiteral("--serve-steps")});
         ASSERT_TRUE(wine.waitForStarted()) << "cannot start the Windows program under Wine";
     }
     std::size_t stepsRun = 0;

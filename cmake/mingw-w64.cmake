@@ -1,0 +1,15 @@
+# Cross-builds the Windows program with Debian's MinGW-w64 compilers, for the
+# processor and compiler prefix that the including toolchain file sets.
+# The win32-threads variant: nothing here starts a thread, and the
+# posix-threads runtime would link winpthreads into every program, which
+# imports GetTickCount64, a function Windows XP lacks.
+set(CMAKE_SYSTEM_NAME Windows)
+
+set(CMAKE_C_COMPILER ${QUILLORY_MINGW_PREFIX}-gcc-win32)
+set(CMAKE_CXX_COMPILER ${QUILLORY_MINGW_PREFIX}-g++-win32)
+set(CMAKE_RC_COMPILER ${QUILLORY_MINGW_PREFIX}-windres)
+set(CMAKE_OBJDUMP ${QUILLORY_MINGW_PREFIX}-objdump CACHE FILEPATH "objdump for PE files")
+
+# Every program carries its C and C++ runtimes, so it needs no DLL that does
+# not ship with Windows; unused sections of them are left out.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ -Wl,--gc-sections")
