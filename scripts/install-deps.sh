@@ -3,8 +3,8 @@
 # present. Runs apt-get as root, or through sudo.
 # Usage: scripts/install-deps.sh [--run] [PACKAGE...]
 #   --run     only what building and running the program needs: the
-#             compiler, CMake, Qt and the font (on a fresh Debian 12, 202
-#             packages: a 176 MB download, 731 MB installed)
+#             compiler, CMake, Qt and the font (on a fresh Debian 12, 219
+#             packages: a 180 MB download, 745 MB installed)
 #   (none)    that and everything the tests, benchmarks and packaging need
 #   PACKAGE   more packages besides (scripts/screenshots.sh asks for its own)
 # The Windows program is cross-built with MinGW-w64 and tested under Wine,
