@@ -1,5 +1,6 @@
 # Cross-builds the Windows program with Debian's MinGW-w64 compilers, for the
-# processor and compiler prefix that the including toolchain file sets.
+# processor, compiler prefix and Wine loader that the including toolchain
+# file sets.
 # The win32-threads variant: nothing here starts a thread, and the
 # posix-threads runtime would link winpthreads into every program, which
 # imports GetTickCount64, a function Windows XP lacks.
@@ -13,3 +14,9 @@ set(CMAKE_OBJDUMP ${QUILLORY_MINGW_PREFIX}-objdump CACHE FILEPATH "objdump for P
 # Every program carries its C and C++ runtimes, so it needs no DLL that does
 # not ship with Windows; unused sections of them are left out.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ -Wl,--gc-sections")
+
+# Programs built here run on this machine through Wine, the loader the
+# including file found.
+if(QUILLORY_WINE)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${QUILLORY_WINE})
+endif()

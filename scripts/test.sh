@@ -24,7 +24,6 @@ run_preset() {
     echo "This machine's kernel runs no 32-bit programs, so Wine cannot run the 32-bit"
     echo "program: it is checked as a file, and the Wine suite runs its 64-bit build."
     ctest --test-dir build/windows/tests/win32_exe --output-on-failure --no-tests=error &&
-        cmake --preset windows64 >/dev/null && cmake --build --preset windows64 &&
         run_under_wine windows64
 }
 
@@ -35,6 +34,7 @@ run_under_wine() {
     { cmake --preset default >/dev/null && cmake --build --preset default --target "${random##*/}"; } ||
         return
     cmake --preset "$preset" -DQUILLORY_RANDOM_STEPS="$PWD/$random" >/dev/null || return
+    cmake --build --preset "$preset" || return
     scripts/with-wine.sh ctest --preset "$preset" &&
         scripts/with-wine.sh --dpi 192 ctest --preset "$preset" --exclude-regex RandomSteps
 }
