@@ -4,16 +4,21 @@
 # server in DISPLAY under strace, with an empty home and runtime folder, no
 # session bus, and no leak check (it cannot run under a tracer). The trace
 # must show no file opened for writing, created, changed or removed, no
-# process started and no connection but the display's.
+# process started and no connection but the display's. Every scenario named
+# must have run: a renamed one would leave the trace covering nothing.
 # Usage: no_writes.sh TEST-PROGRAM
 set -euo pipefail
+scenarios=(OneAnswerFromMenuToMenu VerbListShowsTheWholeListAndTakesNoInput ExitSaysFarewellThenEnds)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -m 700 "$work/home" "$work/runtime"
 env -i PATH=/usr/bin:/bin DISPLAY="$DISPLAY" HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" \
     QT_QPA_PLATFORM=xcb ASAN_OPTIONS=detect_leaks=0 strace -f -qq -e signal=none -e trace=%file,%network,%process \
     -o "$work/trace" "$1" --gtest_brief=1 \
-    --gtest_filter='*/OneAnswer*:*/VerbList*:*/ExitSays*'
+    --gtest_filter="$(printf 'Learner/Scenarios.Run/%s:' "${scenarios[@]}")" | tee "$work/output"
+ran=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) tests\?\.$/\1/p' "$work/output")
+[ "${ran:-0}" -eq ${#scenarios[@]} ] ||
+    { echo "Ran ${ran:-0} of the ${#scenarios[@]} scenarios named: ${scenarios[*]}" >&2; exit 1; }
 # Calls that did something; a failed one ("= -1 E...") changed nothing.
 done=$(grep -vE '= -1 E[A-Z]+' "$work/trace")
 found=$(
