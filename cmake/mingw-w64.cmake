@@ -1,6 +1,5 @@
 # Cross-builds the Windows program with Debian's MinGW-w64 compilers, for the
-# processor, compiler prefix and Wine loader that the including toolchain
-# file sets.
+# processor and compiler prefix that the including toolchain file sets.
 # The win32-threads variant: nothing here starts a thread, and the
 # posix-threads runtime would link winpthreads into every program, which
 # imports GetTickCount64, a function Windows XP lacks.
@@ -15,8 +14,7 @@ set(CMAKE_OBJDUMP ${QUILLORY_MINGW_PREFIX}-objdump CACHE FILEPATH "objdump for P
 # not ship with Windows; unused sections of them are left out.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ -Wl,--gc-sections")
 
-# Programs built here run on this machine through Wine, the loader the
-# including file found.
-if(QUILLORY_WINE)
-    set(CMAKE_CROSSCOMPILING_EMULATOR ${QUILLORY_WINE})
-endif()
+# Programs built here run on this machine through the `wine` found on the
+# PATH when they run: scripts/with-wine.sh puts the loader there that this
+# machine can run.
+set(CMAKE_CROSSCOMPILING_EMULATOR wine)

@@ -3,13 +3,14 @@
 # present. Runs apt-get as root, or through sudo.
 # Usage: scripts/install-deps.sh [--run] [PACKAGE...]
 #   --run     only what building and running the program needs: the
-#             compiler, CMake, Qt and the font (on a fresh Debian 12, 219
-#             packages: a 180 MB download, 745 MB installed)
+#             compiler, CMake, Qt and the font
 #   (none)    that and everything the tests, benchmarks and packaging need
 #   PACKAGE   more packages besides (scripts/screenshots.sh asks for its own)
-# The Windows program is cross-built with MinGW-w64 and tested under Wine,
-# whose 32-bit loader comes from the i386 architecture; its fonts and the X
-# libraries it draws and reads the screen with are only recommended by it.
+# The Windows program is cross-built with MinGW-w64 and tested under Wine.
+# Where this machine runs 32-bit programs (scripts/runs-32-bit.sh), Wine's
+# 32-bit loader comes from the i386 architecture, with the fonts and X
+# libraries Wine only recommends; elsewhere its 64-bit loader runs the
+# program's 64-bit build, cross-built too.
 set -euo pipefail
 
 # Building and running the program: Qt Widgets, rsvg-convert for the icon
@@ -23,42 +24,40 @@ test_packages=(
     pkg-config qt6-base-private-dev fonts-dejavu-core
     libgtest-dev librapidcheck-dev
     # a real X server for the tests, and what drives and traces the program there
-    xvfb xauth xdotool strace
+    xvfb xdotool strace
     # the benchmarks
     libbenchmark-dev libx11-dev libxdamage-dev binutils-mingw-w64-i686
-    # the Debian package and its dependencies, the Windows icon's packer, the
-    # Windows installer's maker
-    dpkg-dev file python3 nsis
+    # the Debian package, its dependencies and Debian's own check of it, the
+    # Windows icon's packer, the Windows installer's maker
+    dpkg-dev file lintian python3 nsis
     # checks of the desktop entry and metadata
     desktop-file-utils appstream
     # a real screen reader, its session bus and its speech, sent to no sound card
     orca at-spi2-core dbus-daemon speech-dispatcher speech-dispatcher-espeak-ng
     speech-dispatcher-audio-plugins x11-xserver-utils
     # the Windows program: MinGW-w64, GoogleTest's sources, and Wine to test it
-    g++-mingw-w64-i686 googletest wine wine32:i386
-    fonts-wine libfreetype6:i386 libfontconfig1:i386 libxrender1:i386 libxrandr2:i386
+    g++-mingw-w64-i686 googletest wine fonts-wine
+)
+wine32_packages=(
+    wine32:i386 libfreetype6:i386 libfontconfig1:i386 libxrender1:i386 libxrandr2:i386
     libxinerama1:i386 libxcursor1:i386 libxi6:i386
 )
+wine64_packages=(wine64 g++-mingw-w64-x86-64-win32)
 
 packages=("${run_packages[@]}")
-what="build and run Quillory"
+goal="build and run Quillory"
 if [ "${1:-}" = --run ]; then
     shift
 else
+    goal="build and test Quillory"
     packages+=("${test_packages[@]}")
-    what="build and test Quillory"
+    if "$(dirname "$0")/runs-32-bit.sh"; then
+        packages+=("${wine32_packages[@]}")
+    else
+        packages+=("${wine64_packages[@]}")
+    fi
 fi
 packages+=("$@")
-
-# Where the kernel runs no 32-bit programs, the tests run the program's 64-bit
-# build under Wine's 64-bit loader (scripts/test.sh); that shows only once
-# Wine is installed, hence a second round.
-wine64_round() {
-    if [ "$what" = "build and test Quillory" ] && [ -z "${QUILLORY_WINE64_ROUND:-}" ] &&
-        command -v wine >/dev/null && ! wine --version >/dev/null 2>&1; then
-        QUILLORY_WINE64_ROUND=1 exec "$0" wine64 g++-mingw-w64-x86-64-win32
-    fi
-}
 
 missing=()
 for package in "${packages[@]}"; do
@@ -67,16 +66,13 @@ for package in "${packages[@]}"; do
     fi
 done
 
-if [ ${#missing[@]} -eq 0 ]; then
-    wine64_round
-    exit 0
-fi
+[ ${#missing[@]} -gt 0 ] || exit 0
 
 # Say plainly what is wrong where nothing can be installed, rather than
 # leaving CMake to fail over what it cannot find.
 fail() {
     echo "$1" >&2
-    echo "These Debian 12 packages, needed to $what, are missing:" >&2
+    echo "These Debian 12 packages, needed to $goal, are missing:" >&2
     echo "    ${missing[*]}" >&2
     echo "Install them (as root: apt-get install ${missing[*]}), or run $0 as root or with sudo." >&2
     exit 1
@@ -95,11 +91,10 @@ if [ "$(id -u)" -ne 0 ]; then
     sudo=(sudo)
 fi
 
-echo "Installing ${#missing[@]} packages (and what they depend on) to $what: ${missing[*]}"
+echo "Installing ${#missing[@]} packages (and what they depend on) to $goal: ${missing[*]}"
 if [[ " ${missing[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
     echo "Adding the i386 architecture, for Wine's 32-bit libraries"
     "${sudo[@]}" dpkg --add-architecture i386
 fi
 "${sudo[@]}" apt-get update -q
 "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -q -y --no-install-recommends "${missing[@]}"
-wine64_round

@@ -17,7 +17,7 @@ run_preset() {
         ctest --preset "$preset"
         return
     fi
-    if wine --version >/dev/null 2>&1; then
+    if scripts/runs-32-bit.sh; then
         run_under_wine windows
         return
     fi

@@ -16,8 +16,9 @@ if [ $# -eq 0 ]; then
     exit 2
 fi
 
+scripts=$(dirname "$0")
 if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1600x1200x24" "$0" --dpi "$dpi" "$@"
+    exec "$scripts/on-xvfb.sh" "$0" --dpi "$dpi" "$@"
 fi
 
 WINEPREFIX="$(mktemp -d)/wine"
@@ -37,8 +38,9 @@ trap cleanup EXIT
 trap "exit 1" INT TERM
 
 # Where the kernel runs no 32-bit programs, Debian's wine script still picks
-# the 32-bit loader: Wine's 64-bit loader becomes the `wine` of the command.
-if ! wine --version >/dev/null 2>&1 && [ -x /usr/lib/wine/wine64 ]; then
+# the 32-bit loader: Wine's 64-bit loader becomes the `wine` of the command,
+# which the toolchain files name as the emulator of the programs they build.
+if ! "$scripts/runs-32-bit.sh"; then
     mkdir "$HOME/bin"
     printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$HOME/bin/wine"
     chmod +x "$HOME/bin/wine"

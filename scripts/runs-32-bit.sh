@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Succeeds when this machine runs 32-bit x86 programs, which the 32-bit
+# Windows program needs of Wine. Some kernels have no IA-32 emulation (some
+# virtual machines): there the Windows program's tests use its 64-bit build
+# under Wine's 64-bit loader. Every script that chooses between the two asks
+# here.
+# The question is put to the kernel itself, with the smallest 32-bit Linux
+# program (an ELF header, one program header, and exit(0) through int 0x80),
+# so the answer needs nothing installed.
+set -euo pipefail
+program=$(mktemp)
+trap 'rm -f "$program"' EXIT
+printf '\x7fELF\x01\x01\x01\0\0\0\0\0\0\0\0\0\x02\0\x03\0\x01\0\0\0\x54\x80\x04\x08'`
+      `'\x34\0\0\0\0\0\0\0\0\0\0\0\x34\0\x20\0\x01\0\0\0\0\0\0\0'`
+      `'\x01\0\0\0\0\0\0\0\0\x80\x04\x08\0\x80\x04\x08\x5b\0\0\0\x5b\0\0\0\x05\0\0\0\0\x10\0\0'`
+      `'\x31\xdb\x31\xc0\x40\xcd\x80' >"$program"
+chmod +x "$program"
+"$program" 2>/dev/null
