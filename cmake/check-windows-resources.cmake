@@ -1,11 +1,11 @@
 # Checks the resources a Windows program carries: its icon, its version
 # information, and a manifest asking for common controls 6 and per-monitor
-# DPI awareness.
-#   cmake -DWINDRES=<windres> -DPROGRAM=<file.exe> -P check-windows-resources.cmake
+# DPI awareness. VERSION is the project's.
+#   cmake -DWINDRES=<windres> -DPROGRAM=<file.exe> -DVERSION=<x.y.z> -P check-windows-resources.cmake
 cmake_minimum_required(VERSION 3.25)
 
-if(NOT WINDRES OR NOT PROGRAM)
-    message(FATAL_ERROR "usage: cmake -DWINDRES=... -DPROGRAM=... -P ${CMAKE_CURRENT_LIST_FILE}")
+if(NOT WINDRES OR NOT PROGRAM OR NOT VERSION)
+    message(FATAL_ERROR "usage: cmake -DWINDRES=... -DPROGRAM=... -DVERSION=... -P ${CMAKE_CURRENT_LIST_FILE}")
 endif()
 
 # windres reads the resources back out of the program as a resource script.
@@ -18,8 +18,8 @@ endif()
 set(expected
     "RT_GROUP_ICON"
     "VALUE \"FileDescription\", \"Quillory\""
-    "VALUE \"FileVersion\", \"1.0.0\""
-    "VALUE \"ProductVersion\", \"1.0.0\""
+    "VALUE \"FileVersion\", \"${VERSION}\""
+    "VALUE \"ProductVersion\", \"${VERSION}\""
     "RT_MANIFEST"
     "Microsoft.Windows.Common-Controls\"\" version=\"\"6.0.0.0"
     ">PerMonitorV2")

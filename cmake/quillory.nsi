@@ -2,7 +2,7 @@
 ; quillory.exe, README.txt and LICENSE.txt in Program Files\Quillory, a
 ; Start-menu entry and an entry in Add or Remove Programs. Its uninstaller
 ; removes every one of them. With /S either asks nothing.
-;   makensis -DVERSION=1.0.0 -DFILES=<folder of the three files> -DOUTPUT=<setup.exe> -DBITS=32
+;   makensis -DVERSION=<version> -DFILES=<folder of the three files> -DOUTPUT=<setup.exe> -DBITS=32
 ; The 64-bit build, tested where only 64-bit Wine runs, gets a 64-bit
 ; installer (-DBITS=64) that installs into the 64-bit Program Files.
 !if ${BITS} == 64
