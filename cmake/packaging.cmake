@@ -1,3 +1,15 @@
+# The release histories (the Debian changelog, the AppStream releases) name
+# each release, newest first; the newest must be the version project() sets.
+function(quillory_newest_release_is_this_one history pattern)
+    file(READ ${history} text)
+    string(REGEX MATCH "${pattern}" found "${text}")
+    if(NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
+        message(FATAL_ERROR "The newest release in ${history} is \"${CMAKE_MATCH_1}\", "
+            "not ${PROJECT_VERSION}: describe this release there.")
+    endif()
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${history})
+endfunction()
+
 # Packages made by CPack from the install rules: a Debian package for
 # Debian 12, and a ZIP for Windows; beside the ZIP, the Windows installer.
 set(CPACK_PACKAGE_NAME quillory)
@@ -48,6 +60,9 @@ else()
     # for; with a wider face the headings wrap and are cut off.
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+    quillory_newest_release_is_this_one(
+        ${PROJECT_SOURCE_DIR}/desktop/${QUILLORY_APP_ID}.metainfo.xml "<release version=\"([^\"]*)\"")
+    include(${CMAKE_CURRENT_LIST_DIR}/debian/debian.cmake)
 endif()
 
 include(CPack)

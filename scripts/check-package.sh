@@ -1,17 +1,22 @@
 #!/usr/bin/env bash
-# Builds the Debian package in the release preset, installs it with apt as a
-# learner would, starts the installed program on a virtual display and sees
-# its menu. The package is removed again afterwards. (The menu entry and the
-# metadata are validated by ctest, in the source and in an installed tree.)
+# Builds the release preset and its Debian package, has lintian check the
+# package as Debian checks its own, installs it with apt as a learner would,
+# starts the installed program on a virtual display and sees its menu. The
+# package is removed again afterwards. (The menu entry and the metadata are
+# validated by ctest, in the source and in an installed tree.)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 cmake --preset release >/dev/null
-cmake --build --preset release --target quillory
+cmake --build --preset release
 (cd build/release && rm -f quillory_*.deb)
 cpack --preset release
 deb=$(ls build/release/quillory_*.deb)
+
+# Any error or warning fails; lintian's informational tags do not.
+lintian --fail-on error,warning "$deb"
+echo "lintian finds no error and no warning in $deb."
 
 sudo=$([ "$(id -u)" -eq 0 ] || echo sudo)
 # The package's triggers and the program write their caches in a home of
@@ -22,7 +27,6 @@ apt install -y "./$deb"
 trap 'apt remove -y quillory >/dev/null; rm -rf "$home"' EXIT
 
 # The installed program starts and shows its menu; the scenarios check the rest.
-mkdir -m 700 "$home/runtime"
-XDG_RUNTIME_DIR="$home/runtime" xvfb-run -a -s "-noreset" sh -c 'QT_QPA_PLATFORM=xcb quillory & program=$!
+HOME="$home" QT_QPA_PLATFORM=xcb scripts/on-xvfb.sh sh -c 'quillory & program=$!
     timeout 30 xdotool search --sync --onlyvisible --name "^Quillory 1\.0$" && kill "$program"'
 echo "The package installs and the installed program starts."
