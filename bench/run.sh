@@ -15,7 +15,7 @@ if [ "${QUILLORY_BENCH_INSIDE_X:-}" != 1 ]; then
     cmake --preset release >/dev/null
     cmake --build --preset release
     export QUILLORY_BENCH_INSIDE_X=1
-    exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" bench/run.sh "$pairs"
+    exec scripts/on-xvfb.sh bench/run.sh "$pairs"
 fi
 
 build=build/release
