@@ -10,9 +10,12 @@
 set -euo pipefail
 program=$(mktemp)
 trap 'rm -f "$program"' EXIT
-printf '\x7fELF\x01\x01\x01\0\0\0\0\0\0\0\0\0\x02\0\x03\0\x01\0\0\0\x54\x80\x04\x08'`
-      `'\x34\0\0\0\0\0\0\0\0\0\0\0\x34\0\x20\0\x01\0\0\0\0\0\0\0'`
-      `'\x01\0\0\0\0\0\0\0\0\x80\x04\x08\0\x80\x04\x08\x5b\0\0\0\x5b\0\0\0\x05\0\0\0\0\x10\0\0'`
-      `'\x31\xdb\x31\xc0\x40\xcd\x80' >"$program"
+# The ELF header: 32-bit, little-endian, an i386 executable entered at 0x08048054.
+header='\x7fELF\x01\x01\x01\0\0\0\0\0\0\0\0\0\x02\0\x03\0\x01\0\0\0\x54\x80\x04\x08'
+header+='\x34\0\0\0\0\0\0\0\0\0\0\0\x34\0\x20\0\x01\0\0\0\0\0\0\0'
+# One segment: the file's 91 bytes, loaded at 0x08048000, readable and executable.
+segment='\x01\0\0\0\0\0\0\0\0\x80\x04\x08\0\x80\x04\x08\x5b\0\0\0\x5b\0\0\0\x05\0\0\0\0\x10\0\0'
+code='\x31\xdb\x31\xc0\x40\xcd\x80' # xor ebx, ebx; xor eax, eax; inc eax; int 0x80
+printf "$header$segment$code" >"$program"
 chmod +x "$program"
 "$program" 2>/dev/null
