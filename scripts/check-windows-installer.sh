@@ -9,12 +9,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ -z "${QUILLORY_INSTALLER_PRESET:-}" ]; then
+    cmake --build --preset windows --target installer  # the one shipped, made everywhere
     export QUILLORY_INSTALLER_PRESET=windows
     if ! scripts/runs-32-bit.sh; then
         echo "This machine runs no 32-bit programs: checking the 64-bit build's installer."
         QUILLORY_INSTALLER_PRESET=windows64
+        cmake --build --preset windows64 --target installer
     fi
-    cmake --build --preset "$QUILLORY_INSTALLER_PRESET" --target installer
     exec scripts/with-wine.sh "$0"
 fi
 
