@@ -5,7 +5,11 @@
 # resident memory, alternating the two programs pair after pair. Then prints
 # quillory.exe's size and the DLLs it imports.
 #
-#     bench/windows.sh [pairs]      (default 30 pairs, after 3 warm-up pairs)
+#     bench/windows.sh [pairs] [preset]   (default 30 pairs, after 3 warm-up
+#                                          pairs; preset windows or windows64)
+#
+# windows64 measures the 64-bit builds of both, for a kernel that runs no
+# 32-bit programs.
 #
 # Wine runs each program in one Linux process, which bench/launch_probe starts
 # and watches from outside: the X window Wine maps for the main window, the
@@ -15,21 +19,22 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 pairs="${1:-30}"
+preset="${2:-windows}"
 warmup=3
 
 if [ "${QUILLORY_BENCH_INSIDE_WINE:-}" != 1 ]; then
     scripts/install-deps.sh
-    cmake --preset windows >/dev/null
-    cmake --build --preset windows --target quillory floor_win32
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset" --target quillory floor_win32
     cmake --preset release >/dev/null
     cmake --build --preset release --target launch_probe
     export QUILLORY_BENCH_INSIDE_WINE=1
     unset DISPLAY  # always a private Xvfb, never the desktop's display
-    exec scripts/with-wine.sh bench/windows.sh "$pairs"
+    exec scripts/with-wine.sh bench/windows.sh "$pairs" "$preset"
 fi
 
-program=build/windows/app/quillory.exe
-floor=build/windows/bench/floor_win32.exe
+program=build/$preset/app/quillory.exe
+floor=build/$preset/bench/floor_win32.exe
 probe=build/release/bench/launch_probe
 wine=$(command -v wine)
 
@@ -66,4 +71,4 @@ row "peak resident (VmHWM)" 3 KiB
 echo
 size=$(stat -c %s "$program")
 echo "$program: $size bytes ($((size / 1024)) KiB); imports:"
-i686-w64-mingw32-objdump -p "$program" | awk '/DLL Name:/ { print "    " $3 }'
+"$(sed -n 's/^CMAKE_OBJDUMP:FILEPATH=//p' "build/$preset/CMakeCache.txt")" -p "$program" | awk '/DLL Name:/ { print "    " $3 }'

@@ -229,10 +229,8 @@ constexpr const wchar_t* textProperty = L"QuilloryAccessibleText";
 LRESULT CALLBACK namedControlProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR id, DWORD_PTR data) {
     auto* text = reinterpret_cast<AccessibleText*>(data);
-    // The object id is a 32-bit value, whatever the size of lParam.
-    if (message == WM_GETOBJECT &&
-        static_cast<LONG>(static_cast<DWORD>(lParam)) == static_cast<LONG>(OBJID_CLIENT)) {
-        if (const LRESULT answer = namedObject(control, wParam, *text); answer != 0) {
+    if (message == WM_GETOBJECT) {
+        if (const LRESULT answer = accessibleObject(control, wParam, lParam, *text); answer != 0) {
             return answer;
         }
     } else if (message == WM_NCDESTROY) {
@@ -244,6 +242,15 @@ LRESULT CALLBACK namedControlProcedure(HWND control, UINT message, WPARAM wParam
 }
 
 }  // namespace
+
+LRESULT accessibleObject(HWND window, WPARAM flags, LPARAM objectId, const AccessibleText& text) {
+    // The object id is a 32-bit value, whatever the size of lParam.
+    if (static_cast<LONG>(static_cast<DWORD>(objectId)) != static_cast<LONG>(OBJID_CLIENT) ||
+        (text.name.empty() && text.description.empty())) {
+        return 0;
+    }
+    return namedObject(window, flags, text);
+}
 
 bool giveAccessibleText(HWND window, AccessibleText text) {
     auto data = std::make_unique<AccessibleText>(std::move(text));

@@ -20,6 +20,11 @@ struct AccessibleText {
     std::u16string description{};
 };
 
+// The answer to WM_GETOBJECT (flags, objectId) for a window of the program's
+// own class, which answers it itself; 0 leaves Windows' own answer.
+LRESULT accessibleObject(HWND window, WPARAM flags, LPARAM objectId, const AccessibleText& text);
+
+// Makes a control answer WM_GETOBJECT with the texts, through a subclass.
 // Returns false if the window could not be given the texts.
 bool giveAccessibleText(HWND window, AccessibleText text);
 

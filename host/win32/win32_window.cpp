@@ -23,6 +23,8 @@ constexpr int firstControlId = 100;
 
 HINSTANCE instance() { return GetModuleHandleW(nullptr); }
 
+int pixels(int twips, UINT dpi) { return twipsToPixels(twips, static_cast<int>(dpi)); }
+
 HICON programIcon(int size) {
     return static_cast<HICON>(LoadImageW(instance(), MAKEINTRESOURCEW(QUILLORY_ICON), IMAGE_ICON,
                                          size, size, LR_DEFAULTCOLOR | LR_SHARED));
@@ -34,8 +36,9 @@ Win32Window::Win32Window(const WindowLayout& layout, ButtonHandler onButton, Clo
     : layout_(layout),
       onButton_(std::move(onButton)),
       onClose_(std::move(onClose)),
+      accessibleText_{.description = windowDescription(layout)},
       controls_(layout.controls.size(), nullptr),
-      layoutFonts_(layout.controls.size()) {
+      dpi_(systemDpi()) {
     static const ATOM registered = [] {
         WNDCLASSEXW windowClass{};
         windowClass.cbSize = sizeof(windowClass);
@@ -54,21 +57,24 @@ Win32Window::Win32Window(const WindowLayout& layout, ButtonHandler onButton, Clo
         windowClass.lpszClassName = windowClassName;
         return RegisterClassExW(&windowClass);
     }();
+    // Made at its size for the system's DPI, the screen's unless screens of
+    // several densities are attached, and so seldom resized before it shows.
     const auto native = windowStyle(layout.border);
     const std::u16string caption(layout.caption);
+    const SIZE frame =
+        frameSize(pixels(layout.clientWidth, dpi_), pixels(layout.clientHeight, dpi_), native.style,
+                  native.exStyle, dpi_);
     CreateWindowExW(native.exStyle, MAKEINTATOM(registered), wide(caption), native.style,
-                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                    instance(), this);
+                    CW_USEDEFAULT, CW_USEDEFAULT, frame.cx, frame.cy, nullptr, nullptr, instance(),
+                    this);
     if (handle_ == nullptr) {
         throw std::runtime_error("cannot create the window " + std::string(nameOf(layout.id)));
     }
     try {
-        if (const auto description = windowDescription(layout);
-            !description.empty() && !giveAccessibleText(handle_, {.description = description})) {
-            throw std::runtime_error("cannot describe the window");
-        }
+        dpi_ = dpiOf(handle_);
+        createFonts();
+        sizeClientArea();
         createControls();
-        applyDpi(dpiOf(handle_));
     } catch (...) {
         DestroyWindow(handle_);
         throw;
@@ -114,13 +120,16 @@ void Win32Window::createControls() {
         const auto native = controlStyle(control);
         const std::u16string caption(control.caption);
         const auto id = static_cast<INT_PTR>(firstControlId + static_cast<int>(index));
-        HWND created =
-            CreateWindowExW(native.exStyle, native.className, wide(caption), native.style, 0, 0, 0,
-                            0, handle_, reinterpret_cast<HMENU>(id), instance(), nullptr);
+        const Rect& rect = control.rect;
+        HWND created = CreateWindowExW(
+            native.exStyle, native.className, wide(caption), native.style, pixels(rect.left, dpi_),
+            pixels(rect.top, dpi_), pixels(rect.width, dpi_), pixels(rect.height, dpi_), handle_,
+            reinterpret_cast<HMENU>(id), instance(), nullptr);
         if (created == nullptr) {
             throw std::runtime_error("cannot create the control " + std::string(control.name));
         }
         controls_[index] = created;
+        SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(index)), FALSE);
         giveAccessibleTexts(control, created);
         if (control.takesFocus() && firstFocusable_ == nullptr) {
             firstFocusable_ = created;
@@ -156,29 +165,43 @@ void Win32Window::setText(const ControlLayout& control, std::u16string_view text
     }
 }
 
-void Win32Window::applyDpi(UINT dpi) {
-    dpi_ = dpi;
-    const auto pixels = [dpi](int twips) { return twipsToPixels(twips, static_cast<int>(dpi)); };
-    GdiFont messageFont(win32::messageFont(dpi));
-    std::vector<GdiFont> layoutFonts;
+void Win32Window::createFonts() {
+    messageFont_ = GdiFont(messageFont(dpi_));
+    layoutFonts_.clear();
     for (const auto& control : layout_.controls) {
-        layoutFonts.push_back(control.font ? GdiFont(layoutFont(*control.font, dpi)) : GdiFont());
+        layoutFonts_.push_back(control.font ? GdiFont(layoutFont(*control.font, dpi_)) : GdiFont());
     }
-    sizeClientArea(pixels(layout_.clientWidth), pixels(layout_.clientHeight));
-    for (std::size_t i = 0; i < controls_.size(); ++i) {
-        const Rect& rect = layout_.controls[i].rect;
-        SetWindowPos(controls_[i], nullptr, pixels(rect.left), pixels(rect.top), pixels(rect.width),
-                     pixels(rect.height), SWP_NOZORDER | SWP_NOACTIVATE);
-        const HFONT font =
-            layoutFonts[i].handle() != nullptr ? layoutFonts[i].handle() : messageFont.handle();
-        SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-    }
-    // The controls now use the new fonts, so the old ones may go.
-    messageFont_ = std::move(messageFont);
-    layoutFonts_ = std::move(layoutFonts);
 }
 
-void Win32Window::sizeClientArea(int width, int height) {
+HFONT Win32Window::fontOf(std::size_t index) const {
+    const HFONT own = layoutFonts_.at(index).handle();
+    return own != nullptr ? own : messageFont_.handle();
+}
+
+void Win32Window::applyDpi(UINT dpi) {
+    dpi_ = dpi;
+    // The controls use the old fonts until they are given the new ones.
+    const GdiFont oldMessageFont = std::move(messageFont_);
+    const std::vector<GdiFont> oldLayoutFonts = std::move(layoutFonts_);
+    createFonts();
+    sizeClientArea();
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        const Rect& rect = layout_.controls[i].rect;
+        SetWindowPos(controls_[i], nullptr, pixels(rect.left, dpi), pixels(rect.top, dpi),
+                     pixels(rect.width, dpi), pixels(rect.height, dpi),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(i)), TRUE);
+    }
+}
+
+void Win32Window::sizeClientArea() {
+    const int width = pixels(layout_.clientWidth, dpi_);
+    const int height = pixels(layout_.clientHeight, dpi_);
+    RECT client{};
+    GetClientRect(handle_, &client);
+    if (client.right == width && client.bottom == height) {
+        return;
+    }
     const auto native = windowStyle(layout_.border);
     const SIZE frame = frameSize(width, height, native.style, native.exStyle, dpi_);
     const UINT flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
@@ -186,7 +209,6 @@ void Win32Window::sizeClientArea(int width, int height) {
     // The frame drawn may differ from the one computed for the DPI (a
     // caption that wraps, a system that scales frames its own way): make
     // up the difference so the client area is exact.
-    RECT client{};
     GetClientRect(handle_, &client);
     if (client.right != width || client.bottom != height) {
         SetWindowPos(handle_, nullptr, 0, 0, frame.cx + width - client.right,
@@ -222,6 +244,12 @@ LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         close();
         return 0;
     }
+    case WM_GETOBJECT:
+        if (const LRESULT answer = accessibleObject(handle_, wParam, lParam, accessibleText_);
+            answer != 0) {
+            return answer;
+        }
+        return DefDlgProcW(handle_, message, wParam, lParam);
     case WM_CTLCOLORSTATIC:
         return onStaticColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case dpiChangedMessage:

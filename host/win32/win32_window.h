@@ -8,6 +8,7 @@
 
 #include "host/layout.h"
 #include "host/twips.h"
+#include "host/win32/accessible_name.h"
 #include "host/win32/gdi_font.h"
 
 namespace quillory::win32 {
@@ -49,20 +50,27 @@ private:
     LRESULT onStaticColour(HDC dc, HWND control);
     void onDpiChanged(UINT dpi, const RECT& suggested);
 
+    // The fonts of the controls, for the window's DPI.
+    void createFonts();
+    [[nodiscard]] HFONT fontOf(std::size_t index) const;
+    // Creates the controls in place, with their fonts.
     void createControls();
     // Gives the control the texts a screen reader needs, if any.
     void giveAccessibleTexts(const ControlLayout& control, HWND created);
     // Sizes the window, places the controls and sets their fonts for dpi.
     void applyDpi(UINT dpi);
-    void sizeClientArea(int width, int height);
+    // Gives the window the layout's client size at its DPI, if it has not.
+    void sizeClientArea();
 
     const WindowLayout& layout_;
     ButtonHandler onButton_;
     CloseHandler onClose_;
+    // The window's own: its procedure answers screen readers.
+    AccessibleText accessibleText_;
     HWND handle_ = nullptr;
     std::vector<HWND> controls_;  // in layout order
     HWND firstFocusable_ = nullptr;
-    UINT dpi_ = standardDpi;
+    UINT dpi_;
     GdiFont messageFont_;
     std::vector<GdiFont> layoutFonts_;  // in layout order; empty where the layout has none
 };
