@@ -35,7 +35,7 @@ double relativeLuminance(Colour colour) {
 }
 
 double contrastRatio(Colour one, Colour other) {
-    const auto [darker, lighter] = std::minmax(relativeLuminance(one), relativeLuminance(other));
+    const auto [darker, lighter] = std::minmax({relativeLuminance(one), relativeLuminance(other)});
     return (lighter + 0.05) / (darker + 0.05);
 }
 
