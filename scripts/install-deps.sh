@@ -25,6 +25,8 @@ test_packages=(
     libgtest-dev librapidcheck-dev
     # a real X server for the tests, and what drives and traces the program there
     xvfb xdotool strace
+    # GNOME's dark theme for Qt, in which the labels are read
+    adwaita-qt6
     # the benchmarks
     libbenchmark-dev libx11-dev libxdamage-dev binutils-mingw-w64-i686
     # the Debian package, its dependencies and Debian's own check of it, the

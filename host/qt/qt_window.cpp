@@ -15,6 +15,7 @@
 #include "host/qt/qt_accessibility.h"
 #include "host/qt/qt_line_box.h"
 #include "host/qt/qt_text.h"
+#include "host/readable_colour.h"
 #include "host/spoken_text.h"
 #include "host/twips.h"
 
@@ -60,16 +61,18 @@ protected:
     }
 };
 
-void applyFontAndColour(QWidget& widget, const ControlLayout& control, QtFonts& fonts) {
-    if (control.font) {
-        widget.setFont(fonts.font(*control.font));
-    }
-    if (control.colour) {
-        QPalette palette = widget.palette();
-        const auto& c = *control.colour;
-        palette.setColor(QPalette::WindowText, QColor(c.red, c.green, c.blue));
-        widget.setPalette(palette);
-    }
+Colour toColour(const QColor& colour) {
+    return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
+            static_cast<std::uint8_t>(colour.blue())};
+}
+
+// The window's background and text as its palette draws them.
+Palette paletteOf(const QWidget& window) {
+    const Colour background = toColour(window.palette().color(QPalette::Window));
+    const Colour text = toColour(window.palette().color(QPalette::WindowText));
+    return {.background = background,
+            .text = text,
+            .highContrast = looksHighContrast(text, background)};
 }
 
 // A multi-line box. Qt lets an input method's text into a read-only box that
@@ -162,6 +165,28 @@ QtWindow::QtWindow(const WindowLayout& layout, QtFonts& fonts, const ButtonHandl
             presentLabel(*this, layout, control);
         }
     }
+    applyColours();
+}
+
+void QtWindow::applyColours() {
+    const Palette shown = paletteOf(*this);
+    for (const auto& control : layout_.controls) {
+        if (QWidget* widget = this->control(control.name); widget && control.colour) {
+            const Colour c = readableColour(*control.colour, shown);
+            QPalette palette = widget->palette();
+            palette.setColor(QPalette::WindowText, QColor(c.red, c.green, c.blue));
+            widget->setPalette(palette);
+        }
+    }
+}
+
+void QtWindow::changeEvent(QEvent* event) {
+    // A theme or palette chosen while the program runs reaches each window
+    // as a change of its own palette (after ApplicationPaletteChange).
+    if (event->type() == QEvent::PaletteChange) {
+        applyColours();
+    }
+    QWidget::changeEvent(event);
 }
 
 QWidget* QtWindow::createControl(const ControlLayout& control, QtFonts& fonts,
@@ -192,7 +217,9 @@ QWidget* QtWindow::createControl(const ControlLayout& control, QtFonts& fonts,
     }
     widget->setObjectName(toQString(control.name));
     widget->setGeometry(toPixels(control.rect));
-    applyFontAndColour(*widget, control, fonts);
+    if (control.font) {
+        widget->setFont(fonts.font(*control.font));
+    }
     applyAccessibleName(*widget, control);
     return widget;
 }

@@ -26,8 +26,12 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // Draws each label that has a colour of its own so that it can be read
+    // on the window's palette.
+    void applyColours();
     QWidget* createControl(const ControlLayout& control, QtFonts& fonts,
                            const ButtonHandler& onButton);
 

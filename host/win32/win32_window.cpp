@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "host/readable_colour.h"
 #include "host/spoken_text.h"
 #include "host/twips.h"
 #include "host/win32/accessible_name.h"
@@ -24,6 +25,25 @@ constexpr int firstControlId = 100;
 HINSTANCE instance() { return GetModuleHandleW(nullptr); }
 
 int pixels(int twips, UINT dpi) { return twipsToPixels(twips, static_cast<int>(dpi)); }
+
+Colour systemColour(int index) {
+    const COLORREF colour = GetSysColor(index);
+    return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+}
+
+// What the windows are drawn with now. Wine reports high contrast as off
+// whatever its colours, so the colours themselves count too.
+Palette systemPalette() {
+    HIGHCONTRASTW highContrast{};
+    highContrast.cbSize = sizeof highContrast;
+    const bool asked = SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof highContrast,
+                                             &highContrast, 0) != FALSE &&
+                       (highContrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+    Palette palette{.background = systemColour(COLOR_BTNFACE),
+                    .text = systemColour(COLOR_WINDOWTEXT)};
+    palette.highContrast = asked || looksHighContrast(palette.text, palette.background);
+    return palette;
+}
 
 HICON programIcon(int size) {
     return static_cast<HICON>(LoadImageW(instance(), MAKEINTRESOURCEW(QUILLORY_ICON), IMAGE_ICON,
@@ -53,7 +73,8 @@ Win32Window::Win32Window(const WindowLayout& layout, ButtonHandler onButton, Clo
         windowClass.hIcon = programIcon(GetSystemMetrics(SM_CXICON));
         windowClass.hIconSm = programIcon(GetSystemMetrics(SM_CXSMICON));
         windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-        windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+        // The colour's number, not a brush: it follows a change of colours.
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         windowClass.lpszClassName = windowClassName;
         return RegisterClassExW(&windowClass);
     }();
@@ -252,6 +273,12 @@ LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return DefDlgProcW(handle_, message, wParam, lParam);
     case WM_CTLCOLORSTATIC:
         return onStaticColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+        // Colours or high contrast switched: every window is sent this, and
+        // each draws itself afresh in the new colours.
+        RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        return DefDlgProcW(handle_, message, wParam, lParam);
     case dpiChangedMessage:
         onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
@@ -275,7 +302,7 @@ LRESULT Win32Window::onCommand(WPARAM wParam, LPARAM lParam) {
 LRESULT Win32Window::onStaticColour(HDC dc, HWND control) {
     const ControlLayout* found = layoutOf(control);
     if (found != nullptr && found->colour) {
-        SetTextColor(dc, colorRef(*found->colour));
+        SetTextColor(dc, colorRef(readableColour(*found->colour, systemPalette())));
         SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     }

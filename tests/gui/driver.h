@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -20,7 +21,6 @@ struct ControlView {
     std::string style{};         // a box's: " multiline", " readonly", " vscroll"
     std::array<int, 4> place{};  // left, top, width, height
     double points = 0;           // the font's size, where it is not the window's
-    std::string colour{};        // "#rrggbb", where the text's colour is not the window's
     bool clipped = false;        // the caption's letters run out of its room
 };
 struct WindowView {
@@ -29,7 +29,13 @@ struct WindowView {
     int width = 0;       // the client area
     int height = 0;
     int dpi = 96;
+    std::uint32_t text = 0;  // the window's own text colour, 0xRRGGBB
     std::vector<ControlView> controls{};
+    // The client area as it is on the screen, row after row of 0xRRGGBB
+    // (the top byte aside), in the screen's own pixels: at a scale of 2,
+    // twice as many each way.
+    std::vector<std::uint32_t> pixels{};
+    int pixelsAcross = 0;
 };
 
 // One backend's hands and eyes on the running program. Input goes through
@@ -96,7 +102,11 @@ void run(Driver& driver, const std::vector<Step>& steps,
 
 // A window as the learner sees it, in the form of tests/data/layouts.txt, and
 // the reference lines of that file with every [place and size] turned from
-// twips into pixels at dpi.
+// twips into pixels at dpi. A label's colour is read from the screen. In an
+// appearance other than the light default (QUILLORY_APPEARANCE names it) a
+// label has no colour of its own to show: it only has to stand out from its
+// background by 4.5:1 or more (WCAG's floor for text of this size), and is
+// "unreadable" where it does not.
 std::vector<std::string> describe(Driver& driver, std::string_view window);
 std::vector<std::string> expectedLayout(std::string_view window, int dpi);
 

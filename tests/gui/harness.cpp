@@ -8,11 +8,14 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <memory>
 #include <sstream>
 
 #include "gui/driver.h"
+#include "host/readable_colour.h"
 #include "layouts.h"
 #include "verb_list.h"
 
@@ -190,6 +193,50 @@ void run(Driver& driver, const std::vector<Step>& steps,
     Runner(driver, steps, afterEach).run();
 }
 
+namespace {
+
+constexpr double readable = 4.5;
+
+bool lightDefault() { return std::getenv("QUILLORY_APPEARANCE") == nullptr; }
+
+// The contrast ratio of two colours, as the program reckons it (WCAG 2).
+double contrast(std::uint32_t one, std::uint32_t other) {
+    const auto colour = [](std::uint32_t rgb) {
+        return Colour{static_cast<std::uint8_t>(rgb >> 16), static_cast<std::uint8_t>(rgb >> 8),
+                      static_cast<std::uint8_t>(rgb)};
+    };
+    return contrastRatio(colour(one), colour(other));
+}
+
+// A label's place shows its text in the colour that stands out most from
+// its background, the colour most of it has.
+std::pair<std::uint32_t, std::uint32_t> textOn(const WindowView& view, std::array<int, 4> place) {
+    std::map<std::uint32_t, int> counts;
+    const auto at = [&view](int pixels) { return pixels * view.pixelsAcross / view.width; };
+    const auto [left, top, width, height] = place;
+    const auto rows = static_cast<int>(view.pixels.size()) / std::max(view.pixelsAcross, 1);
+    for (int y = at(top); y < std::min(at(top + height), rows); ++y) {
+        for (int x = at(left); x < std::min(at(left + width), view.pixelsAcross); ++x) {
+            ++counts[view.pixels[static_cast<std::size_t>(y * view.pixelsAcross + x)] & 0xFFFFFFu];
+        }
+    }
+    const auto background = std::ranges::max_element(counts, {}, [](auto& n) { return n.second; });
+    const auto text = std::ranges::max_element(
+        counts, {}, [&](auto& n) { return contrast(n.first, background->first); });
+    return {text->first, background->first};
+}
+
+// A colour in the three hex digits a layout writes it with: a glyph's
+// smoothed edges leave even its full strokes a few levels off.
+std::string written(std::uint32_t rgb) {
+    const auto digit = [rgb](int shift) { return (((rgb >> shift) & 0xFFu) + 8) / 17; };
+    char text[8];
+    std::snprintf(text, sizeof text, "#%x%x%x", digit(16), digit(8), digit(0));
+    return {text[0], text[1], text[1], text[2], text[2], text[3], text[3]};
+}
+
+}  // namespace
+
 std::vector<std::string> describe(Driver& d, std::string_view window) {
     const auto view = d.view(window);
     if (!view) {
@@ -219,7 +266,13 @@ std::vector<std::string> describe(Driver& d, std::string_view window) {
         if (c.points != 0) {
             line << " font " << c.points;
         }
-        line << (c.colour.empty() ? "" : " colour " + c.colour) << (c.clipped ? " clipped" : "");
+        const auto [text, background] = textOn(*view, c.place);
+        if (c.kind == "label" && lightDefault() && written(text) != written(view->text)) {
+            line << " colour " << written(text);
+        } else if (c.kind == "label" && contrast(text, background) < readable) {
+            line << " unreadable at " << contrast(text, background) << ":1";
+        }
+        line << (c.clipped ? " clipped" : "");
         std::u16string plain = caption;
         std::erase(plain, u'&');
         if (const auto spoken = d.accessible(window, c.name, Driver::Told::Name); spoken != plain) {
@@ -241,6 +294,9 @@ std::vector<std::string> expectedLayout(std::string_view window, int dpi) {
         const auto close = line.find(']');
         if (!inWindow || open == std::string::npos) {
             continue;
+        }
+        if (const auto colour = line.find(" colour #"); !lightDefault() && colour != line.npos) {
+            line.erase(colour, 15);
         }
         std::istringstream twips(line.substr(open + 1, close - open - 1));
         std::string pixels;

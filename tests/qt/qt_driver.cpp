@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyleFactory>
 #include <QStyleOptionButton>
 #include <QTest>
 
@@ -114,10 +115,22 @@ ControlView viewOf(QWidget* w, const QWidget& window) {
         view.style = qobject_cast<QLineEdit*>(w)->isReadOnly() ? " readonly" : "";
     }
     view.points = w->font() == window.font() ? 0 : w->font().pointSizeF();
-    const QColor colour = w->palette().color(QPalette::WindowText);
-    view.colour =
-        colour == window.palette().color(QPalette::WindowText) ? "" : colour.name().toStdString();
     return view;
+}
+
+// The appearance the run asks for (QUILLORY_APPEARANCE), chosen as a
+// learner would while the program runs: GNOME's dark theme, or a
+// high-contrast palette as Qt builds it from Windows' High Contrast schemes.
+void chooseAppearance(const QByteArray& appearance) {
+    if (appearance == "dark") {
+        QStyle* dark = QStyleFactory::create("Adwaita-Dark");
+        ASSERT_NE(dark, nullptr) << "no Adwaita-Dark style: is adwaita-qt6 installed?";
+        QApplication::setStyle(dark);
+    } else if (appearance.startsWith("high-contrast-")) {
+        const bool black = appearance.endsWith("black");
+        QApplication::setPalette(
+            QPalette(black ? Qt::white : Qt::black, black ? Qt::black : Qt::white));
+    }
 }
 
 class QtDriver final : public Driver {
@@ -132,6 +145,7 @@ public:
         if (!QTest::qWaitFor([] { return QGuiApplication::focusWindow() != nullptr; })) {
             ADD_FAILURE() << "the menu never received the keyboard focus";
         }
+        chooseAppearance(qgetenv("QUILLORY_APPEARANCE"));
     }
     void post(std::function<void()> work) override {
         QMetaObject::invokeMethod(qApp, std::move(work), Qt::QueuedConnection);
@@ -242,10 +256,16 @@ public:
         WindowView view{.caption = toU16(found->windowTitle()),
                         .fixed = found->minimumSize() == found->maximumSize(),
                         .width = qRound(native.width()),
-                        .height = qRound(native.height())};
+                        .height = qRound(native.height()),
+                        .text = found->palette().color(QPalette::WindowText).rgb() & 0xFFFFFFu};
         for (const auto& control : host_->layoutOf(id(window)).controls) {
             view.controls.push_back(viewOf(found->control(control.name), *found));
         }
+        // As Qt paints it for the screen, at the screen's scale.
+        const QImage shot = found->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const auto* first = reinterpret_cast<const std::uint32_t*>(shot.constBits());
+        view.pixels.assign(first, first + shot.width() * shot.height());
+        view.pixelsAcross = shot.width();
         return view;
     }
 

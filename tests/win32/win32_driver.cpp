@@ -84,6 +84,11 @@ void postKey(UINT key, bool shift, bool control, bool alt) {
     std::for_each(held.rbegin(), held.rend(), [&send](UINT vk) { send(vk, true); });
 }
 
+std::uint32_t rgb(COLORREF colour) {  // as 0xRRGGBB
+    return static_cast<std::uint32_t>(GetRValue(colour) << 16 | GetGValue(colour) << 8 |
+                                      GetBValue(colour));
+}
+
 // The program's message box: a dialog of this thread.
 HWND openBox() {
     HWND box = FindWindowW(L"#32770", nullptr);
@@ -114,18 +119,6 @@ ControlView viewOf(std::string_view name, HWND control, UINT dpi) {
     const LOGFONTW standard = win32::messageFont(dpi);
     if (font.lfHeight != standard.lfHeight || lstrcmpW(font.lfFaceName, standard.lfFaceName) != 0) {
         view.points = -font.lfHeight * 72.0 / dpi;
-    }
-    // The colour a label asks its window for when it paints.
-    HDC dc = CreateCompatibleDC(nullptr);
-    SendMessageW(GetParent(control), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                 reinterpret_cast<LPARAM>(control));
-    const COLORREF colour = GetTextColor(dc);
-    DeleteDC(dc);
-    if (view.kind == "label" && colour != GetSysColor(COLOR_WINDOWTEXT)) {
-        char hex[8];
-        std::snprintf(hex, sizeof hex, "#%02x%02x%02x", GetRValue(colour), GetGValue(colour),
-                      GetBValue(colour));
-        view.colour = hex;
     }
     return view;
 }
@@ -290,11 +283,27 @@ public:
                         .fixed = (style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) == 0,
                         .width = client.right,
                         .height = client.bottom,
-                        .dpi = static_cast<int>(found->dpi())};
+                        .dpi = static_cast<int>(found->dpi()),
+                        .text = rgb(GetSysColor(COLOR_WINDOWTEXT))};
         for (const auto& control : found->layout().controls) {
             view.controls.push_back(
                 viewOf(control.name, found->control(control.name), found->dpi()));
         }
+        // As Wine keeps it for the screen, once what the loop would paint when
+        // idle is painted (the harness keeps it busy).
+        RedrawWindow(found->handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        HDC screen = GetDC(found->handle());
+        HDC copy = CreateCompatibleDC(screen);
+        HGDIOBJ before =
+            SelectObject(copy, CreateCompatibleBitmap(screen, view.width, view.height));
+        BitBlt(copy, 0, 0, view.width, view.height, screen, 0, 0, SRCCOPY);
+        for (int at = 0; at < view.width * view.height; ++at) {
+            view.pixels.push_back(rgb(GetPixel(copy, at % view.width, at / view.width)));
+        }
+        view.pixelsAcross = view.width;
+        DeleteObject(SelectObject(copy, before));
+        DeleteDC(copy);
+        ReleaseDC(found->handle(), screen);
         return view;
     }
 
