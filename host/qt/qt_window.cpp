@@ -8,9 +8,7 @@
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QStylePainter>
-#include <algorithm>
 #include <cmath>
-#include <vector>
 
 #include "host/qt/qt_accessibility.h"
 #include "host/qt/qt_line_box.h"
@@ -139,13 +137,8 @@ QtWindow::QtWindow(const WindowLayout& layout, QtFonts& fonts, const ButtonHandl
         resize(client);
     }
 
-    std::vector<const ControlLayout*> inTabOrder;
-    for (const auto& control : layout.controls) {
-        inTabOrder.push_back(&control);
-    }
-    std::ranges::sort(inTabOrder, {}, &ControlLayout::tabIndex);
     QWidget* previous = nullptr;
-    for (const auto* control : inTabOrder) {
+    for (const auto* control : layout.inTabOrder()) {
         QWidget* widget = createControl(*control, fonts, onButton);
         if (!control->takesFocus()) {
             continue;

@@ -1,8 +1,7 @@
 #include "host/win32/win32_window.h"
 
-#include <algorithm>
 #include <cwchar>
-#include <numeric>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 
@@ -105,12 +104,9 @@ bool Win32Window::isProgramWindow(HWND window) {
 
 void Win32Window::createControls() {
     // Controls are created in tab order, which is the order Tab follows.
-    std::vector<std::size_t> inTabOrder(layout_.controls.size());
-    std::iota(inTabOrder.begin(), inTabOrder.end(), std::size_t{0});
-    std::ranges::stable_sort(inTabOrder, {},
-                             [this](std::size_t i) { return layout_.controls[i].tabIndex; });
-    for (const std::size_t index : inTabOrder) {
-        const ControlLayout& control = layout_.controls[index];
+    for (const ControlLayout* inTabOrder : layout_.inTabOrder()) {
+        const ControlLayout& control = *inTabOrder;
+        const auto index = static_cast<std::size_t>(inTabOrder - layout_.controls.data());
         const auto native = controlStyle(control);
         const std::u16string caption(control.caption);
         const auto id = static_cast<INT_PTR>(firstControlId + static_cast<int>(index));
