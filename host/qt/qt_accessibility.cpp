@@ -42,10 +42,10 @@ void applyAccessibleName(QWidget& widget, const ControlLayout& control) {
     }
     // Before Qt makes the widget's interface, which it then keeps.
     widget.setProperty(showsValue, control.kind == ControlKind::Label);
-    widget.setAccessibleName(toQString(control.accessibleName));
+    widget.setAccessibleName(toQString(spokenText(control, control.caption)));
 }
 
-void presentLabel(const QtWindow& window, const WindowLayout& layout, const ControlLayout& label) {
+void presentLabel(const QtWindow& window, const ControlLayout& label) {
     auto* shown = qobject_cast<QLabel*>(window.control(label.name));
     const QString spoken = toQString(spokenText(label, toU16(shown->text())));
     if (!label.accessibleName.empty()) {
@@ -57,10 +57,8 @@ void presentLabel(const QtWindow& window, const WindowLayout& layout, const Cont
     }
     // Qt tells screen readers of each change, and they speak the new
     // description of the control that has the focus.
-    for (const auto& control : layout.controls) {
-        if (control.describedBy == label.name) {
-            window.control(control.name)->setAccessibleDescription(spoken);
-        }
+    for (const auto* described : controlsDescribedBy(window.windowLayout(), label)) {
+        window.control(described->name)->setAccessibleDescription(spoken);
     }
 }
 

@@ -6,7 +6,6 @@ class QWidget;
 namespace quillory {
 
 struct ControlLayout;
-struct WindowLayout;
 class QtWindow;
 
 // While it lives, the program's windows are presented to screen readers as
@@ -26,6 +25,6 @@ void applyAccessibleName(QWidget& widget, const ControlLayout& control);
 // Tells screen readers what the label says now: as its own name, where it
 // shows a value, and as the description of every control it describes.
 // Called whenever its caption changes.
-void presentLabel(const QtWindow& window, const WindowLayout& layout, const ControlLayout& label);
+void presentLabel(const QtWindow& window, const ControlLayout& label);
 
 }  // namespace quillory

@@ -98,7 +98,7 @@ void QtToolkit::setText(WindowId id, const ControlLayout& control, std::u16strin
     QWidget& w = widget(id, control);
     if (auto* label = qobject_cast<QLabel*>(&w)) {
         label->setText(toQString(text));
-        presentLabel(*window(id), window(id)->windowLayout(), control);
+        presentLabel(*window(id), control);
     } else if (auto* line = qobject_cast<QLineEdit*>(&w)) {
         line->setText(toQString(text));
     } else if (auto* box = qobject_cast<QPlainTextEdit*>(&w)) {

@@ -152,7 +152,7 @@ QtWindow::QtWindow(const WindowLayout& layout, QtFonts& fonts, const ButtonHandl
     }
     for (const auto& control : layout.controls) {
         if (control.kind == ControlKind::Label) {
-            presentLabel(*this, layout, control);
+            presentLabel(*this, control);
         }
     }
 }

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "host/spoken_text.h"
 #include "host/win32/wide_text.h"
 
 namespace quillory::win32 {
@@ -53,8 +54,9 @@ const Accessibility* accessibility() {
 // Windows' standard accessible object for a window's client area, with
 // another name or description: every other call goes to the standard
 // object. Clients may keep it after the window is gone, so it holds its own
-// copy of the texts. COM objects are deleted by Release, never through
-// a pointer to their interface, which therefore has no virtual destructor.
+// copy of the description; the layout records last for the whole run. COM
+// objects are deleted by Release, never through a pointer to their
+// interface, which therefore has no virtual destructor.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
 class NamedAccessible final : public IAccessible {
@@ -92,14 +94,10 @@ public:
 
     // The two calls answered here.
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-        if (!isSelf(child) || text_.name.empty()) {
+        if (!isSelf(child) || text_.named == nullptr) {
             return standard_->get_accName(child, name);
         }
-        std::u16string spoken = text_.name;
-        if (const std::u16string value = windowText(control_); text_.showsValue && !value.empty()) {
-            spoken += u": " + value;
-        }
-        return answer(spoken, name);
+        return answer(spokenText(*text_.named, windowText(control_)), name);
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
         if (!isSelf(child) || text_.description.empty()) {

@@ -122,33 +122,34 @@ void Win32Window::createControls() {
             firstFocusable_ = created;
         }
     }
+    for (const auto& control : layout_.controls) {
+        if (control.kind == ControlKind::Label) {
+            presentLabel(control, control.caption);
+        }
+    }
 }
 
 void Win32Window::giveAccessibleTexts(const ControlLayout& control, HWND created) {
-    AccessibleText texts{.name = std::u16string(control.accessibleName),
-                         .showsValue = control.kind == ControlKind::Label};
-    if (const ControlLayout* label = layout_.find(control.describedBy)) {
-        texts.description = spokenText(*label, label->caption);
-    }
-    if ((!texts.name.empty() || !texts.description.empty()) &&
-        !giveAccessibleText(created, std::move(texts))) {
+    const bool named = !control.accessibleName.empty();
+    if ((named || !control.describedBy.empty()) &&
+        !giveAccessibleText(created, {.named = named ? &control : nullptr})) {
         throw std::runtime_error("cannot name the control " + std::string(control.name));
     }
 }
 
 void Win32Window::setText(const ControlLayout& control, std::u16string_view text) {
-    HWND shown = this->control(control.name);
-    setWindowText(shown, text);
-    if (control.kind != ControlKind::Label) {
-        return;
+    setWindowText(this->control(control.name), text);
+    if (control.kind == ControlKind::Label) {
+        presentLabel(control, text);
     }
-    if (!control.accessibleName.empty()) {
-        nameChanged(shown);
+}
+
+void Win32Window::presentLabel(const ControlLayout& label, std::u16string_view text) {
+    if (!label.accessibleName.empty()) {
+        nameChanged(control(label.name));
     }
-    for (const auto& described : layout_.controls) {
-        if (described.describedBy == control.name) {
-            describe(this->control(described.name), spokenText(control, text));
-        }
+    for (const auto* described : controlsDescribedBy(layout_, label)) {
+        describe(control(described->name), spokenText(label, text));
     }
 }
 

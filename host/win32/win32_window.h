@@ -34,9 +34,7 @@ public:
     // The focusable control with the lowest tab index, or nullptr.
     [[nodiscard]] HWND firstFocusable() const { return firstFocusable_; }
     [[nodiscard]] UINT dpi() const { return dpi_; }
-    // Shows text in the control, and tells screen readers what a label now
-    // says: its own name, where it shows a value, and the description of
-    // every control it describes.
+    // Shows text in the control, and presents a label anew.
     void setText(const ControlLayout& control, std::u16string_view text);
 
     // Whether window is a top-level window of the program.
@@ -52,6 +50,9 @@ private:
     void createControls();
     // Gives the control the texts a screen reader needs, if any.
     void giveAccessibleTexts(const ControlLayout& control, HWND created);
+    // Tells screen readers what the label now says: as its own name, where
+    // it shows a value, and as the description of every control it describes.
+    void presentLabel(const ControlLayout& label, std::u16string_view text);
     // Sizes the window, places the controls and sets their fonts for dpi.
     void applyDpi(UINT dpi);
     void sizeClientArea(int width, int height);
