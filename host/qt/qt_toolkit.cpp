@@ -7,9 +7,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <exception>
 
-#include "host/application.h"
 #include "host/qt/qt_accessibility.h"
 #include "host/qt/qt_text.h"
 
@@ -42,13 +40,9 @@ QtToolkit::~QtToolkit() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void QtToolkit::build(const WindowLayout& layout) {
-    const WindowId id = layout.id;
-    auto onButton = [this, id](std::string_view button) {
-        dispatch([id, button](WindowHost& host) { host.click(id, button); });
-    };
-    auto onClose = [this, id] { dispatch([id](WindowHost& host) { host.closeBox(id); }); };
-    windows_.at(indexOf(id)) = new QtWindow(layout, fonts_, onButton, onClose);
+void QtToolkit::build(const WindowLayout& layout, ButtonHandler onButton, CloseHandler onClose) {
+    windows_.at(indexOf(layout.id)) =
+        new QtWindow(layout, fonts_, std::move(onButton), std::move(onClose));
 }
 
 void QtToolkit::present(WindowId id) {
@@ -114,7 +108,7 @@ void QtToolkit::messageBox(std::u16string_view text) {
     // On the heap and watched: a box on the stack would be deleted a second
     // time, through its owner, if the owner went while the box was open.
     const QPointer<QMessageBox> box =
-        new QMessageBox(QMessageBox::NoIcon, toQString(applicationTitle), toQString(text),
+        new QMessageBox(QMessageBox::NoIcon, toQString(messageBoxTitle), toQString(text),
                         QMessageBox::Ok, ownerShown ? owner.data() : nullptr);
     box->setObjectName(QStringLiteral("MessageBox"));
     box->setTextFormat(Qt::PlainText);
@@ -128,13 +122,6 @@ void QtToolkit::messageBox(std::u16string_view text) {
 
 void QtToolkit::endRun() { QCoreApplication::exit(0); }
 
-void QtToolkit::dispatch(const std::function<void(WindowHost&)>& handle) const {
-    Q_ASSERT(host_ != nullptr);
-    try {
-        handle(*host_);
-    } catch (const std::exception& error) {
-        qFatal("Quillory has stopped: %s", error.what());
-    }
-}
+void QtToolkit::stopProgram(const std::string& reason) { qFatal("%s", reason.c_str()); }
 
 }  // namespace quillory

@@ -1,10 +1,8 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
-
-#include "host/layout.h"
 #include "host/qt/qt_fonts.h"
+#include "host/toolkit.h"
 
 namespace quillory {
 
@@ -13,9 +11,6 @@ namespace quillory {
 class QtWindow final : public QWidget {
     Q_OBJECT
 public:
-    using ButtonHandler = std::function<void(std::string_view button)>;
-    using CloseHandler = std::function<void()>;
-
     QtWindow(const WindowLayout& layout, QtFonts& fonts, const ButtonHandler& onButton,
              CloseHandler onClose);
 

@@ -4,26 +4,13 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <exception>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "host/application.h"
 #include "host/win32/wide_text.h"
 
 namespace quillory::win32 {
-namespace {
-
-// Stops the program after an operation failed: the learner sees why.
-[[noreturn]] void stopProgram(const std::exception& error) {
-    const std::u16string text = u"Quillory has stopped: " + fromUtf8(error.what());
-    const std::u16string title(applicationTitle);
-    MessageBoxW(nullptr, wide(text), wide(title), MB_OK | MB_ICONERROR | MB_TASKMODAL);
-    ExitProcess(EXIT_FAILURE);
-}
-
-}  // namespace
 
 Win32Toolkit::Win32Toolkit() {
     // Loads version 6 of the common controls, which the manifest asks for.
@@ -33,13 +20,9 @@ Win32Toolkit::Win32Toolkit() {
 
 Win32Toolkit::~Win32Toolkit() = default;
 
-void Win32Toolkit::build(const WindowLayout& layout) {
-    const WindowId id = layout.id;
-    auto onButton = [this, id](std::string_view button) {
-        dispatch([id, button](WindowHost& host) { host.click(id, button); });
-    };
-    auto onClose = [this, id] { dispatch([id](WindowHost& host) { host.closeBox(id); }); };
-    windows_.at(indexOf(id)) = std::make_unique<Win32Window>(layout, onButton, onClose);
+void Win32Toolkit::build(const WindowLayout& layout, ButtonHandler onButton, CloseHandler onClose) {
+    windows_.at(indexOf(layout.id)) =
+        std::make_unique<Win32Window>(layout, std::move(onButton), std::move(onClose));
 }
 
 void Win32Toolkit::present(WindowId id) {
@@ -94,7 +77,7 @@ void Win32Toolkit::messageBox(std::u16string_view text) {
         }
     }
     const std::u16string body(text);
-    const std::u16string title(applicationTitle);
+    const std::u16string title(messageBoxTitle);
     // With no window left, the box still blocks the whole thread.
     const auto modality = static_cast<UINT>(owner != nullptr ? MB_APPLMODAL : MB_TASKMODAL);
     MessageBoxW(owner, wide(body), wide(title), MB_OK | modality);
@@ -107,15 +90,11 @@ void Win32Toolkit::messageBox(std::u16string_view text) {
 
 void Win32Toolkit::endRun() { PostQuitMessage(0); }
 
-void Win32Toolkit::dispatch(const std::function<void(WindowHost&)>& handle) const {
-    if (host_ == nullptr) {
-        stopProgram(std::logic_error("no host is attached"));
-    }
-    try {
-        handle(*host_);
-    } catch (const std::exception& error) {
-        stopProgram(error);
-    }
+void Win32Toolkit::stopProgram(const std::string& reason) {
+    const std::u16string text = fromUtf8(reason);
+    const std::u16string title(messageBoxTitle);
+    MessageBoxW(nullptr, wide(text), wide(title), MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    ExitProcess(EXIT_FAILURE);
 }
 
 Win32Window& Win32Toolkit::loaded(WindowId id) const {

@@ -2,11 +2,10 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string_view>
 #include <vector>
 
-#include "host/layout.h"
+#include "host/toolkit.h"
 #include "host/twips.h"
 #include "host/win32/gdi_font.h"
 
@@ -17,9 +16,6 @@ namespace quillory::win32 {
 // runs; the native window goes when this object does.
 class Win32Window {
 public:
-    using ButtonHandler = std::function<void(std::string_view button)>;
-    using CloseHandler = std::function<void()>;
-
     Win32Window(const WindowLayout& layout, ButtonHandler onButton, CloseHandler onClose);
     ~Win32Window();
     Win32Window(const Win32Window&) = delete;

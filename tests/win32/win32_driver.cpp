@@ -171,7 +171,6 @@ public:
         readBefore.clear();
         toolkit_ = std::make_unique<win32::Win32Toolkit>();
         host_ = std::make_unique<WindowHost>(*toolkit_, makeWindows());
-        toolkit_->attach(*host_);
         host_->start(WindowId::Form1);
     }
     void post(Work work) override {
