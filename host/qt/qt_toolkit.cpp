@@ -69,9 +69,7 @@ void QtToolkit::destroy(WindowId id) {
 }
 
 QWidget& QtToolkit::widget(WindowId id, const ControlLayout& control) const {
-    QWidget* found = window(id)->control(control.name);
-    Q_ASSERT(found != nullptr);
-    return *found;
+    return *window(id)->control(control.name);
 }
 
 std::u16string QtToolkit::text(WindowId id, const ControlLayout& control) {

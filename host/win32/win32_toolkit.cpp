@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -47,11 +46,10 @@ void Win32Toolkit::destroy(WindowId id) {
 }
 
 std::u16string Win32Toolkit::text(WindowId id, const ControlLayout& control) {
-    return windowText(controlOf(id, control));
+    return windowText(loaded(id).control(control.name));
 }
 
 void Win32Toolkit::setText(WindowId id, const ControlLayout& control, std::u16string_view text) {
-    static_cast<void>(controlOf(id, control));  // a control the window lacks is a fault
     loaded(id).setText(control, text);
 }
 
@@ -95,23 +93,6 @@ void Win32Toolkit::stopProgram(const std::string& reason) {
     const std::u16string title(messageBoxTitle);
     MessageBoxW(nullptr, wide(text), wide(title), MB_OK | MB_ICONERROR | MB_TASKMODAL);
     ExitProcess(EXIT_FAILURE);
-}
-
-Win32Window& Win32Toolkit::loaded(WindowId id) const {
-    Win32Window* window = windows_.at(indexOf(id)).get();
-    if (window == nullptr) {
-        throw std::logic_error(std::string(nameOf(id)) + " is not built");
-    }
-    return *window;
-}
-
-HWND Win32Toolkit::controlOf(WindowId id, const ControlLayout& control) const {
-    HWND found = loaded(id).control(control.name);
-    if (found == nullptr) {
-        throw std::logic_error(std::string(nameOf(id)) + " has no control " +
-                               std::string(control.name));
-    }
-    return found;
 }
 
 int runMessageLoop() {
