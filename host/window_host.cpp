@@ -34,7 +34,7 @@ void WindowHost::closeBox(WindowId id) {
 }
 
 void WindowHost::handleEvent(const std::function<void()>& handling) {
-    ++dispatchDepth_;
+    ++eventDepth_;
     try {
         handling();
     } catch (const std::exception& error) {
@@ -42,7 +42,7 @@ void WindowHost::handleEvent(const std::function<void()>& handling) {
     }
     // A handler may unload the last window and then show another, or show
     // a message box with no window left: only its return is decisive.
-    if (--dispatchDepth_ == 0 && !anyLoaded() && !ended_) {
+    if (--eventDepth_ == 0 && !anyLoaded() && !ended_) {
         ended_ = true;
         toolkit_.endRun();
     }

@@ -47,7 +47,7 @@ private:
     Toolkit& toolkit_;
     Windows windows_;
     std::array<bool, allWindows.size()> loaded_{};
-    int dispatchDepth_ = 0;
+    int eventDepth_ = 0;
     bool ended_ = false;
 };
 

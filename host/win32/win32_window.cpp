@@ -87,7 +87,7 @@ HWND Win32Window::control(std::string_view name) const {
                : controls_.at(static_cast<std::size_t>(found - layout_.controls.data()));
 }
 
-const ControlLayout* Win32Window::layoutOf(HWND control) const {
+const ControlLayout* Win32Window::controlLayout(HWND control) const {
     const int index = GetDlgCtrlID(control) - firstControlId;
     if (index < 0 || static_cast<std::size_t>(index) >= controls_.size() ||
         controls_[static_cast<std::size_t>(index)] != control) {
@@ -207,10 +207,10 @@ LRESULT CALLBACK Win32Window::procedure(HWND window, UINT message, WPARAM wParam
         self->handle_ = nullptr;
         return DefDlgProcW(window, message, wParam, lParam);
     }
-    return self->handle(message, wParam, lParam);
+    return self->onMessage(message, wParam, lParam);
 }
 
-LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Win32Window::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND: return onCommand(wParam, lParam);
     case WM_CLOSE: {
@@ -230,7 +230,7 @@ LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT Win32Window::onCommand(WPARAM wParam, LPARAM lParam) {
     // Enter and Escape send IDOK and IDCANCEL with no control behind them.
-    const ControlLayout* control = layoutOf(reinterpret_cast<HWND>(lParam));
+    const ControlLayout* control = controlLayout(reinterpret_cast<HWND>(lParam));
     if (HIWORD(wParam) != BN_CLICKED || control == nullptr ||
         control->kind != ControlKind::Button) {
         return 0;
@@ -242,7 +242,7 @@ LRESULT Win32Window::onCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT Win32Window::onStaticColour(HDC dc, HWND control) {
-    const ControlLayout* found = layoutOf(control);
+    const ControlLayout* found = controlLayout(control);
     if (found != nullptr && found->colour) {
         SetTextColor(dc, colorRef(*found->colour));
         SetBkColor(dc, GetSysColor(COLOR_BTNFACE));

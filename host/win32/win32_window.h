@@ -26,7 +26,7 @@ public:
     // The control called name, or nullptr.
     [[nodiscard]] HWND control(std::string_view name) const;
     // The layout record of one of this window's controls, or nullptr.
-    [[nodiscard]] const ControlLayout* layoutOf(HWND control) const;
+    [[nodiscard]] const ControlLayout* controlLayout(HWND control) const;
     // The focusable control with the lowest tab index, or nullptr.
     [[nodiscard]] HWND firstFocusable() const { return firstFocusable_; }
     [[nodiscard]] UINT dpi() const { return dpi_; }
@@ -38,7 +38,7 @@ public:
 
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onCommand(WPARAM wParam, LPARAM lParam);
     LRESULT onStaticColour(HDC dc, HWND control);
     void onDpiChanged(UINT dpi, const RECT& suggested);

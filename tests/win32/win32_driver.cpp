@@ -263,8 +263,10 @@ public:
         HWND root = GetAncestor(focused, GA_ROOT);
         for (const auto id : allWindows) {
             const auto* made = toolkit_->window(id);
-            if (made != nullptr && made->handle() == root && made->layoutOf(focused) != nullptr) {
-                return std::string(nameOf(id)) + "." + std::string(made->layoutOf(focused)->name);
+            if (made != nullptr && made->handle() == root &&
+                made->controlLayout(focused) != nullptr) {
+                return std::string(nameOf(id)) + "." +
+                       std::string(made->controlLayout(focused)->name);
             }
         }
         return root != nullptr && root == openBox() ? "MessageBox" : "";
