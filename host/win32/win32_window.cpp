@@ -7,7 +7,7 @@
 
 #include "host/spoken_text.h"
 #include "host/twips.h"
-#include "host/win32/accessible_name.h"
+#include "host/win32/accessible_text.h"
 #include "host/win32/control_styles.h"
 #include "host/win32/dpi.h"
 #include "host/win32/resource_ids.h"
