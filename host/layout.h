@@ -93,6 +93,14 @@ struct WindowLayout {
         std::ranges::stable_sort(ordered, {}, &ControlLayout::tabIndex);
         return ordered;
     }
+
+    // The control that has the focus when the window opens: the first in
+    // tab order that takes it, or nullptr.
+    [[nodiscard]] const ControlLayout* firstFocusable() const {
+        const auto ordered = inTabOrder();
+        const auto found = std::ranges::find_if(ordered, &ControlLayout::takesFocus);
+        return found != ordered.end() ? *found : nullptr;
+    }
 };
 
 }  // namespace quillory

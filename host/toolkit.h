@@ -30,7 +30,7 @@ public:
     virtual void build(const WindowLayout& layout, ButtonHandler onButton,
                        CloseHandler onClose) = 0;
     // Makes a built window visible and active, with the focus on its
-    // focusable control of lowest tab index.
+    // layout's firstFocusable().
     virtual void present(WindowId window) = 0;
     virtual void activate(WindowId window) = 0;
     virtual void destroy(WindowId window) = 0;

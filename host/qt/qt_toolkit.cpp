@@ -49,8 +49,8 @@ void QtToolkit::present(WindowId id) {
     QtWindow* shown = window(id);
     shown->show();
     activate(id);
-    if (QWidget* first = shown->firstFocusable()) {
-        first->setFocus(Qt::OtherFocusReason);
+    if (const ControlLayout* first = shown->windowLayout().firstFocusable()) {
+        shown->control(first->name)->setFocus(Qt::OtherFocusReason);
     }
 }
 
@@ -68,12 +68,8 @@ void QtToolkit::destroy(WindowId id) {
     slot = nullptr;
 }
 
-QWidget& QtToolkit::widget(WindowId id, const ControlLayout& control) const {
-    return *window(id)->control(control.name);
-}
-
 std::u16string QtToolkit::text(WindowId id, const ControlLayout& control) {
-    QWidget& w = widget(id, control);
+    QWidget& w = *window(id)->control(control.name);
     if (auto* label = qobject_cast<QLabel*>(&w)) {
         return toU16(label->text());
     }
@@ -87,7 +83,7 @@ std::u16string QtToolkit::text(WindowId id, const ControlLayout& control) {
 }
 
 void QtToolkit::setText(WindowId id, const ControlLayout& control, std::u16string_view text) {
-    QWidget& w = widget(id, control);
+    QWidget& w = *window(id)->control(control.name);
     if (auto* label = qobject_cast<QLabel*>(&w)) {
         label->setText(toQString(text));
         presentLabel(*window(id), control);

@@ -32,8 +32,6 @@ public:
     [[noreturn]] void stopProgram(const std::string& reason) override;
 
 private:
-    QWidget& widget(WindowId id, const ControlLayout& control) const;
-
     AccessibleInterfaces accessibleInterfaces_;
     QtFonts fonts_;
     std::array<QPointer<QtWindow>, allWindows.size()> windows_;

@@ -143,9 +143,7 @@ QtWindow::QtWindow(const WindowLayout& layout, QtFonts& fonts, const ButtonHandl
         if (!control->takesFocus()) {
             continue;
         }
-        if (previous == nullptr) {
-            firstFocusable_ = widget;
-        } else {
+        if (previous != nullptr) {
             setTabOrder(previous, widget);
         }
         previous = widget;

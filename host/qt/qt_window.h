@@ -14,8 +14,6 @@ public:
     QtWindow(const WindowLayout& layout, QtFonts& fonts, const ButtonHandler& onButton,
              CloseHandler onClose);
 
-    // The focusable control with the lowest tab index, or nullptr.
-    [[nodiscard]] QWidget* firstFocusable() const { return firstFocusable_; }
     [[nodiscard]] QWidget* control(std::string_view name) const;
     [[nodiscard]] const WindowLayout& windowLayout() const { return layout_; }
 
@@ -28,7 +26,6 @@ private:
 
     const WindowLayout& layout_;
     CloseHandler onClose_;
-    QWidget* firstFocusable_ = nullptr;
 };
 
 }  // namespace quillory

@@ -28,8 +28,8 @@ void Win32Toolkit::present(WindowId id) {
     const Win32Window& shown = loaded(id);
     ShowWindow(shown.handle(), SW_SHOW);
     activate(id);
-    if (HWND first = shown.firstFocusable()) {
-        SetFocus(first);
+    if (const ControlLayout* first = shown.layout().firstFocusable()) {
+        SetFocus(shown.control(first->name));
     }
 }
 

@@ -118,9 +118,6 @@ void Win32Window::createControls() {
         }
         controls_[index] = created;
         giveAccessibleTexts(control, created);
-        if (control.takesFocus() && firstFocusable_ == nullptr) {
-            firstFocusable_ = created;
-        }
     }
     for (const auto& control : layout_.controls) {
         if (control.kind == ControlKind::Label) {

@@ -27,8 +27,6 @@ public:
     [[nodiscard]] HWND control(std::string_view name) const;
     // The layout record of one of this window's controls, or nullptr.
     [[nodiscard]] const ControlLayout* controlLayout(HWND control) const;
-    // The focusable control with the lowest tab index, or nullptr.
-    [[nodiscard]] HWND firstFocusable() const { return firstFocusable_; }
     [[nodiscard]] UINT dpi() const { return dpi_; }
     // Shows text in the control, and presents a label anew.
     void setText(const ControlLayout& control, std::u16string_view text);
@@ -58,7 +56,6 @@ private:
     CloseHandler onClose_;
     HWND handle_ = nullptr;
     std::vector<HWND> controls_;  // in layout order
-    HWND firstFocusable_ = nullptr;
     UINT dpi_ = standardDpi;
     GdiFont messageFont_;
     std::vector<GdiFont> layoutFonts_;  // in layout order; empty where the layout has none
