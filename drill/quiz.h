@@ -13,6 +13,7 @@ namespace quillory {
 
 inline constexpr std::u16string_view firstVerb = u"arise";
 inline constexpr std::u16string_view rightAnswerMessage = u"Well done, you got it right!";
+// The two differ by one comma, as the program always had them (main_menu.cpp).
 inline constexpr std::u16string_view wrongPastTenseMessage = u"Wrong, please try again";
 inline constexpr std::u16string_view wrongPastParticipleMessage = u"Wrong please try again";
 

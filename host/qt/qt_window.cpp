@@ -70,9 +70,11 @@ void applyFontAndColour(QWidget& widget, const ControlLayout& control, QtFonts& 
     }
 }
 
-// A multi-line box. Qt lets an input method's text into a read-only box that
-// can be selected with the mouse (QWidgetTextControl accepts the commit, and
-// the box tells input methods it takes them); a read-only box here takes none.
+// A multi-line box. Qt 6.4.2 lets an input method's text into a read-only
+// box that can be selected with the mouse (QWidgetTextControl accepts the
+// commit, and the box tells input methods it takes them); a read-only box
+// here takes none. A newer Qt no longer needs this if a QInputMethodEvent's
+// commit leaves such a plain QPlainTextEdit's text as it was.
 class TextArea final : public QPlainTextEdit {
 public:
     using QPlainTextEdit::QPlainTextEdit;

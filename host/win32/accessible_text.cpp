@@ -9,8 +9,9 @@
 namespace quillory::win32 {
 namespace {
 
-// Where describe() finds a window's texts: a property, as 64-bit MinGW's
-// import library lacks GetWindowSubclass.
+// Where describe() finds a window's texts: a property, as the x86_64 import
+// library of MinGW-w64 10.0.0 (Debian 12) lacks GetWindowSubclass; nm on its
+// libcomctl32.a shows whether a newer one has it.
 constexpr const wchar_t* textProperty = L"QuilloryAccessibleText";
 
 LRESULT CALLBACK namedControlProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
