@@ -13,7 +13,6 @@ int main(int /*argc*/, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(QUILLORY_APP_ID));
     quillory::QtToolkit toolkit;
     quillory::WindowHost host(toolkit, quillory::makeWindows());
-    toolkit.attach(host);
     host.start(quillory::WindowId::Form1);
     return QApplication::exec();
 }

@@ -8,7 +8,6 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
                     int /*show*/) {
     quillory::win32::Win32Toolkit toolkit;
     quillory::WindowHost host(toolkit, quillory::makeWindows());
-    toolkit.attach(host);
     host.start(quillory::WindowId::Form1);
     return quillory::win32::runMessageLoop();
 }

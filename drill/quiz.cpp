@@ -7,13 +7,8 @@ const std::u16string& cell(const VerbTable::Column& column, int row) {
     return column.at(static_cast<std::size_t>(row));
 }
 
-}  // namespace
-
-std::u16string start(VerbTable& table) {
-    table.fill();
-    return std::u16string(firstVerb);
-}
-
+// Right when the answer is not empty and equals exactly the first or the
+// alternative form of the shown verb's row.
 std::u16string_view checkAnswer(const VerbTable& table, std::u16string_view answer,
                                 std::u16string_view shownVerb, const VerbTable::Column& first,
                                 const VerbTable::Column& alternative,
@@ -28,6 +23,13 @@ std::u16string_view checkAnswer(const VerbTable& table, std::u16string_view answ
         return rightAnswerMessage;
     }
     return wrongMessage;
+}
+
+}  // namespace
+
+std::u16string start(VerbTable& table) {
+    table.fill();
+    return std::u16string(firstVerb);
 }
 
 std::u16string_view checkPastTense(const VerbTable& table, std::u16string_view answer,

@@ -13,19 +13,15 @@ namespace quillory {
 
 inline constexpr std::u16string_view firstVerb = u"arise";
 inline constexpr std::u16string_view rightAnswerMessage = u"Well done, you got it right!";
+// The two differ by one comma, as the program always had them (main_menu.cpp).
 inline constexpr std::u16string_view wrongPastTenseMessage = u"Wrong, please try again";
 inline constexpr std::u16string_view wrongPastParticipleMessage = u"Wrong please try again";
 
 // Fills the table and returns the verb the test opens with.
 std::u16string start(VerbTable& table);
 
-// Right when the answer is not empty and equals exactly the first or the
-// alternative form of the shown verb's row.
-std::u16string_view checkAnswer(const VerbTable& table, std::u16string_view answer,
-                                std::u16string_view shownVerb, const VerbTable::Column& first,
-                                const VerbTable::Column& alternative,
-                                std::u16string_view wrongMessage);
-
+// Right when the answer is not empty and equals exactly the past tense (or
+// its alternative form) of the shown verb's row; the same for the participle.
 std::u16string_view checkPastTense(const VerbTable& table, std::u16string_view answer,
                                    std::u16string_view shownVerb);
 std::u16string_view checkPastParticiple(const VerbTable& table, std::u16string_view answer,

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "host/window_id.h"
 
@@ -81,6 +83,25 @@ struct WindowLayout {
             }
         }
         return nullptr;
+    }
+
+    // Every control in the order Tab visits them: by tab index, and in
+    // layout order where two share one.
+    [[nodiscard]] std::vector<const ControlLayout*> inTabOrder() const {
+        std::vector<const ControlLayout*> ordered;
+        for (const auto& control : controls) {
+            ordered.push_back(&control);
+        }
+        std::ranges::stable_sort(ordered, {}, &ControlLayout::tabIndex);
+        return ordered;
+    }
+
+    // The control that has the focus when the window opens: the first in
+    // tab order that takes it, or nullptr.
+    [[nodiscard]] const ControlLayout* firstFocusable() const {
+        const auto ordered = inTabOrder();
+        const auto found = std::ranges::find_if(ordered, &ControlLayout::takesFocus);
+        return found != ordered.end() ? *found : nullptr;
     }
 };
 

@@ -1,19 +1,29 @@
 #include "host/spoken_text.h"
 
 #include <algorithm>
-#include <vector>
 
 namespace quillory {
 
 std::u16string spokenText(const ControlLayout& control, std::u16string_view text) {
-    if (control.kind != ControlKind::Label || control.accessibleName.empty()) {
+    if (control.accessibleName.empty()) {
         return std::u16string(text);
     }
     std::u16string spoken(control.accessibleName);
-    if (!text.empty()) {
+    if (control.kind == ControlKind::Label && !text.empty()) {
         spoken.append(u": ").append(text);
     }
     return spoken;
+}
+
+std::vector<const ControlLayout*> controlsDescribedBy(const WindowLayout& window,
+                                                      const ControlLayout& label) {
+    std::vector<const ControlLayout*> described;
+    for (const auto& control : window.controls) {
+        if (control.describedBy == label.name) {
+            described.push_back(&control);
+        }
+    }
+    return described;
 }
 
 std::u16string windowDescription(const WindowLayout& window) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -7,9 +8,17 @@
 
 namespace quillory {
 
+// The title of every message box the program shows.
+inline constexpr std::u16string_view messageBoxTitle = u"Quillory";
+
+// What a window's buttons and its close box call.
+using ButtonHandler = std::function<void(std::string_view button)>;
+using CloseHandler = std::function<void()>;
+
 // The native side of the host: what a windowing toolkit must provide. The
-// rules about loading, unloading and the end of the run live in WindowHost,
-// once for every toolkit.
+// rules about loading, unloading, failing and the end of the run live in
+// WindowHost, once for every toolkit. It asks only for windows it has
+// loaded and controls of their layouts.
 class Toolkit {
 public:
     Toolkit() = default;
@@ -18,9 +27,10 @@ public:
     virtual ~Toolkit() = default;
 
     // Creates the native window and its controls, not yet visible.
-    virtual void build(const WindowLayout& layout) = 0;
+    virtual void build(const WindowLayout& layout, ButtonHandler onButton,
+                       CloseHandler onClose) = 0;
     // Makes a built window visible and active, with the focus on its
-    // focusable control of lowest tab index.
+    // layout's firstFocusable().
     virtual void present(WindowId window) = 0;
     virtual void activate(WindowId window) = 0;
     virtual void destroy(WindowId window) = 0;
@@ -30,6 +40,8 @@ public:
     virtual void messageBox(std::u16string_view text) = 0;
     // Leaves the event loop: no window is loaded and no handler runs.
     virtual void endRun() = 0;
+    // Ends the program at once, showing why (UTF-8) where the learner sees it.
+    [[noreturn]] virtual void stopProgram(const std::string& reason) = 0;
 };
 
 }  // namespace quillory

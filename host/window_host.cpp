@@ -1,31 +1,12 @@
 #include "host/window_host.h"
 
 #include <algorithm>
+#include <exception>
 #include <stdexcept>
 #include <string>
 #include <utility>
 
 namespace quillory {
-
-class WindowHost::Dispatch {
-public:
-    explicit Dispatch(WindowHost& host) : host_(host) { ++host_.dispatchDepth_; }
-    Dispatch(const Dispatch&) = delete;
-    Dispatch& operator=(const Dispatch&) = delete;
-    Dispatch(Dispatch&&) = delete;
-    Dispatch& operator=(Dispatch&&) = delete;
-    ~Dispatch() {
-        // A handler may unload the last window and then show another, or show
-        // a message box with no window left: only its return is decisive.
-        if (--host_.dispatchDepth_ == 0 && !host_.anyLoaded() && !host_.ended_) {
-            host_.ended_ = true;
-            host_.toolkit_.endRun();
-        }
-    }
-
-private:
-    WindowHost& host_;
-};
 
 WindowHost::WindowHost(Toolkit& toolkit, Windows windows)
     : toolkit_(toolkit), windows_(std::move(windows)) {
@@ -38,21 +19,33 @@ WindowHost::WindowHost(Toolkit& toolkit, Windows windows)
 }
 
 void WindowHost::start(WindowId first) {
-    const Dispatch dispatch(*this);
-    show(first);
+    handleEvent([this, first] { show(first); });
 }
 
 void WindowHost::click(WindowId id, std::string_view button) {
     if (!isLoaded(id)) {
         return;  // a click that raced the window's unloading
     }
-    const Dispatch dispatch(*this);
-    window(id).onClick(*this, button);
+    handleEvent([this, id, button] { window(id).onClick(*this, button); });
 }
 
 void WindowHost::closeBox(WindowId id) {
-    const Dispatch dispatch(*this);
-    unload(id);
+    handleEvent([this, id] { unload(id); });
+}
+
+void WindowHost::handleEvent(const std::function<void()>& handling) {
+    ++eventDepth_;
+    try {
+        handling();
+    } catch (const std::exception& error) {
+        toolkit_.stopProgram(std::string("Quillory has stopped: ") + error.what());
+    }
+    // A handler may unload the last window and then show another, or show
+    // a message box with no window left: only its return is decisive.
+    if (--eventDepth_ == 0 && !anyLoaded() && !ended_) {
+        ended_ = true;
+        toolkit_.endRun();
+    }
 }
 
 bool WindowHost::isLoaded(WindowId id) const { return loaded_.at(indexOf(id)); }
@@ -64,7 +57,9 @@ void WindowHost::show(WindowId id) {
         toolkit_.activate(id);
         return;
     }
-    toolkit_.build(window(id).layout());
+    toolkit_.build(
+        window(id).layout(), [this, id](std::string_view button) { click(id, button); },
+        [this, id] { closeBox(id); });
     loaded_.at(indexOf(id)) = true;
     window(id).onLoad(*this);
     toolkit_.present(id);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string_view>
 
@@ -14,8 +15,9 @@ using Windows = std::array<std::unique_ptr<Window>, allWindows.size()>;
 
 // The host the handlers talk to. It owns the one instance of each window,
 // knows which are loaded, and decides when the run is over: when no window
-// is loaded once the running handler has returned. The toolkit reports the
-// learner's clicks and close-box presses here.
+// is loaded once the running handler has returned. The windows report the
+// learner's clicks and close-box presses here. A window operation that fails
+// while an event is handled stops the program, saying why.
 class WindowHost final : public Host {
 public:
     WindowHost(Toolkit& toolkit, Windows windows);
@@ -36,8 +38,8 @@ public:
     void messageBox(std::u16string_view text) override;
 
 private:
-    class Dispatch;  // one event being handled; checks for the end of the run
-
+    // Handles one event, then checks for the end of the run.
+    void handleEvent(const std::function<void()>& handling);
     Window& window(WindowId id) const;
     const ControlLayout& loadedControl(WindowId id, std::string_view name) const;
     [[nodiscard]] bool anyLoaded() const;
@@ -45,7 +47,7 @@ private:
     Toolkit& toolkit_;
     Windows windows_;
     std::array<bool, allWindows.size()> loaded_{};
-    int dispatchDepth_ = 0;
+    int eventDepth_ = 0;
     bool ended_ = false;
 };
 

@@ -8,6 +8,7 @@
 namespace quillory {
 
 // Nothing here takes the focus, so the window's lines are its description.
+// "web sit" is the program's own: see main_menu.cpp.
 const WindowLayout& Form4::layout() const {
     static const std::u16string credit =
         u"This program is designed by " + std::u16string(authorName);

@@ -9,6 +9,11 @@ namespace {
 
 constexpr Font menuFont(double points) { return Font{u"MS Sans Serif", points, 400}; }
 
+// The program's own spellings stay as they are, slips included, and the
+// tests compare them exactly: "Lable1" here, "Please visit my web sit at" in
+// the About window (the farewell box says "web site"), and the test's two
+// wrong-answer messages, which differ by one comma (drill/quiz.h).
+//
 // The greeting is read out when the menu opens. The buttons read Verb list,
 // Test, Exit, About from left to right; the tab order goes Verb list, Test,
 // About, Exit.

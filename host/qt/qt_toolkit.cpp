@@ -7,9 +7,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <exception>
 
-#include "host/application.h"
 #include "host/qt/qt_accessibility.h"
 #include "host/qt/qt_text.h"
 
@@ -42,21 +40,17 @@ QtToolkit::~QtToolkit() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void QtToolkit::build(const WindowLayout& layout) {
-    const WindowId id = layout.id;
-    auto onButton = [this, id](std::string_view button) {
-        dispatch([id, button](WindowHost& host) { host.click(id, button); });
-    };
-    auto onClose = [this, id] { dispatch([id](WindowHost& host) { host.closeBox(id); }); };
-    windows_.at(indexOf(id)) = new QtWindow(layout, fonts_, onButton, onClose);
+void QtToolkit::build(const WindowLayout& layout, ButtonHandler onButton, CloseHandler onClose) {
+    windows_.at(indexOf(layout.id)) =
+        new QtWindow(layout, fonts_, std::move(onButton), std::move(onClose));
 }
 
 void QtToolkit::present(WindowId id) {
     QtWindow* shown = window(id);
     shown->show();
     activate(id);
-    if (QWidget* first = shown->firstFocusable()) {
-        first->setFocus(Qt::OtherFocusReason);
+    if (const ControlLayout* first = shown->windowLayout().firstFocusable()) {
+        shown->control(first->name)->setFocus(Qt::OtherFocusReason);
     }
 }
 
@@ -74,14 +68,8 @@ void QtToolkit::destroy(WindowId id) {
     slot = nullptr;
 }
 
-QWidget& QtToolkit::widget(WindowId id, const ControlLayout& control) const {
-    QWidget* found = window(id)->control(control.name);
-    Q_ASSERT(found != nullptr);
-    return *found;
-}
-
 std::u16string QtToolkit::text(WindowId id, const ControlLayout& control) {
-    QWidget& w = widget(id, control);
+    QWidget& w = *window(id)->control(control.name);
     if (auto* label = qobject_cast<QLabel*>(&w)) {
         return toU16(label->text());
     }
@@ -95,10 +83,10 @@ std::u16string QtToolkit::text(WindowId id, const ControlLayout& control) {
 }
 
 void QtToolkit::setText(WindowId id, const ControlLayout& control, std::u16string_view text) {
-    QWidget& w = widget(id, control);
+    QWidget& w = *window(id)->control(control.name);
     if (auto* label = qobject_cast<QLabel*>(&w)) {
         label->setText(toQString(text));
-        presentLabel(*window(id), window(id)->windowLayout(), control);
+        presentLabel(*window(id), control);
     } else if (auto* line = qobject_cast<QLineEdit*>(&w)) {
         line->setText(toQString(text));
     } else if (auto* box = qobject_cast<QPlainTextEdit*>(&w)) {
@@ -114,7 +102,7 @@ void QtToolkit::messageBox(std::u16string_view text) {
     // On the heap and watched: a box on the stack would be deleted a second
     // time, through its owner, if the owner went while the box was open.
     const QPointer<QMessageBox> box =
-        new QMessageBox(QMessageBox::NoIcon, toQString(applicationTitle), toQString(text),
+        new QMessageBox(QMessageBox::NoIcon, toQString(messageBoxTitle), toQString(text),
                         QMessageBox::Ok, ownerShown ? owner.data() : nullptr);
     box->setObjectName(QStringLiteral("MessageBox"));
     box->setTextFormat(Qt::PlainText);
@@ -128,13 +116,6 @@ void QtToolkit::messageBox(std::u16string_view text) {
 
 void QtToolkit::endRun() { QCoreApplication::exit(0); }
 
-void QtToolkit::dispatch(const std::function<void(WindowHost&)>& handle) const {
-    Q_ASSERT(host_ != nullptr);
-    try {
-        handle(*host_);
-    } catch (const std::exception& error) {
-        qFatal("Quillory has stopped: %s", error.what());
-    }
-}
+void QtToolkit::stopProgram(const std::string& reason) { qFatal("%s", reason.c_str()); }
 
 }  // namespace quillory

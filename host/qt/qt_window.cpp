@@ -8,9 +8,7 @@
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QStylePainter>
-#include <algorithm>
 #include <cmath>
-#include <vector>
 
 #include "host/qt/qt_accessibility.h"
 #include "host/qt/qt_line_box.h"
@@ -75,9 +73,11 @@ Palette paletteOf(const QWidget& window) {
             .highContrast = looksHighContrast(text, background)};
 }
 
-// A multi-line box. Qt lets an input method's text into a read-only box that
-// can be selected with the mouse (QWidgetTextControl accepts the commit, and
-// the box tells input methods it takes them); a read-only box here takes none.
+// A multi-line box. Qt 6.4.2 lets an input method's text into a read-only
+// box that can be selected with the mouse (QWidgetTextControl accepts the
+// commit, and the box tells input methods it takes them); a read-only box
+// here takes none. A newer Qt no longer needs this if a QInputMethodEvent's
+// commit leaves such a plain QPlainTextEdit's text as it was.
 class TextArea final : public QPlainTextEdit {
 public:
     using QPlainTextEdit::QPlainTextEdit;
@@ -142,27 +142,20 @@ QtWindow::QtWindow(const WindowLayout& layout, QtFonts& fonts, const ButtonHandl
         resize(client);
     }
 
-    std::vector<const ControlLayout*> inTabOrder;
-    for (const auto& control : layout.controls) {
-        inTabOrder.push_back(&control);
-    }
-    std::ranges::sort(inTabOrder, {}, &ControlLayout::tabIndex);
     QWidget* previous = nullptr;
-    for (const auto* control : inTabOrder) {
+    for (const auto* control : layout.inTabOrder()) {
         QWidget* widget = createControl(*control, fonts, onButton);
         if (!control->takesFocus()) {
             continue;
         }
-        if (previous == nullptr) {
-            firstFocusable_ = widget;
-        } else {
+        if (previous != nullptr) {
             setTabOrder(previous, widget);
         }
         previous = widget;
     }
     for (const auto& control : layout.controls) {
         if (control.kind == ControlKind::Label) {
-            presentLabel(*this, layout, control);
+            presentLabel(*this, control);
         }
     }
     applyColours();

@@ -1,10 +1,8 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
-
-#include "host/layout.h"
 #include "host/qt/qt_fonts.h"
+#include "host/toolkit.h"
 
 namespace quillory {
 
@@ -13,14 +11,9 @@ namespace quillory {
 class QtWindow final : public QWidget {
     Q_OBJECT
 public:
-    using ButtonHandler = std::function<void(std::string_view button)>;
-    using CloseHandler = std::function<void()>;
-
     QtWindow(const WindowLayout& layout, QtFonts& fonts, const ButtonHandler& onButton,
              CloseHandler onClose);
 
-    // The focusable control with the lowest tab index, or nullptr.
-    [[nodiscard]] QWidget* firstFocusable() const { return firstFocusable_; }
     [[nodiscard]] QWidget* control(std::string_view name) const;
     [[nodiscard]] const WindowLayout& windowLayout() const { return layout_; }
 
@@ -37,7 +30,6 @@ private:
 
     const WindowLayout& layout_;
     CloseHandler onClose_;
-    QWidget* firstFocusable_ = nullptr;
 };
 
 }  // namespace quillory

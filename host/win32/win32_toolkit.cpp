@@ -4,26 +4,12 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <exception>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "host/application.h"
 #include "host/win32/wide_text.h"
 
 namespace quillory::win32 {
-namespace {
-
-// Stops the program after an operation failed: the learner sees why.
-[[noreturn]] void stopProgram(const std::exception& error) {
-    const std::u16string text = u"Quillory has stopped: " + fromUtf8(error.what());
-    const std::u16string title(applicationTitle);
-    MessageBoxW(nullptr, wide(text), wide(title), MB_OK | MB_ICONERROR | MB_TASKMODAL);
-    ExitProcess(EXIT_FAILURE);
-}
-
-}  // namespace
 
 Win32Toolkit::Win32Toolkit() {
     // Loads version 6 of the common controls, which the manifest asks for.
@@ -33,21 +19,17 @@ Win32Toolkit::Win32Toolkit() {
 
 Win32Toolkit::~Win32Toolkit() = default;
 
-void Win32Toolkit::build(const WindowLayout& layout) {
-    const WindowId id = layout.id;
-    auto onButton = [this, id](std::string_view button) {
-        dispatch([id, button](WindowHost& host) { host.click(id, button); });
-    };
-    auto onClose = [this, id] { dispatch([id](WindowHost& host) { host.closeBox(id); }); };
-    windows_.at(indexOf(id)) = std::make_unique<Win32Window>(layout, onButton, onClose);
+void Win32Toolkit::build(const WindowLayout& layout, ButtonHandler onButton, CloseHandler onClose) {
+    windows_.at(indexOf(layout.id)) =
+        std::make_unique<Win32Window>(layout, std::move(onButton), std::move(onClose));
 }
 
 void Win32Toolkit::present(WindowId id) {
     const Win32Window& shown = loaded(id);
     ShowWindow(shown.handle(), SW_SHOW);
     activate(id);
-    if (HWND first = shown.firstFocusable()) {
-        SetFocus(first);
+    if (const ControlLayout* first = shown.layout().firstFocusable()) {
+        SetFocus(shown.control(first->name));
     }
 }
 
@@ -64,11 +46,10 @@ void Win32Toolkit::destroy(WindowId id) {
 }
 
 std::u16string Win32Toolkit::text(WindowId id, const ControlLayout& control) {
-    return windowText(controlOf(id, control));
+    return windowText(loaded(id).control(control.name));
 }
 
 void Win32Toolkit::setText(WindowId id, const ControlLayout& control, std::u16string_view text) {
-    static_cast<void>(controlOf(id, control));  // a control the window lacks is a fault
     loaded(id).setText(control, text);
 }
 
@@ -94,7 +75,7 @@ void Win32Toolkit::messageBox(std::u16string_view text) {
         }
     }
     const std::u16string body(text);
-    const std::u16string title(applicationTitle);
+    const std::u16string title(messageBoxTitle);
     // With no window left, the box still blocks the whole thread.
     const auto modality = static_cast<UINT>(owner != nullptr ? MB_APPLMODAL : MB_TASKMODAL);
     MessageBoxW(owner, wide(body), wide(title), MB_OK | modality);
@@ -107,32 +88,11 @@ void Win32Toolkit::messageBox(std::u16string_view text) {
 
 void Win32Toolkit::endRun() { PostQuitMessage(0); }
 
-void Win32Toolkit::dispatch(const std::function<void(WindowHost&)>& handle) const {
-    if (host_ == nullptr) {
-        stopProgram(std::logic_error("no host is attached"));
-    }
-    try {
-        handle(*host_);
-    } catch (const std::exception& error) {
-        stopProgram(error);
-    }
-}
-
-Win32Window& Win32Toolkit::loaded(WindowId id) const {
-    Win32Window* window = windows_.at(indexOf(id)).get();
-    if (window == nullptr) {
-        throw std::logic_error(std::string(nameOf(id)) + " is not built");
-    }
-    return *window;
-}
-
-HWND Win32Toolkit::controlOf(WindowId id, const ControlLayout& control) const {
-    HWND found = loaded(id).control(control.name);
-    if (found == nullptr) {
-        throw std::logic_error(std::string(nameOf(id)) + " has no control " +
-                               std::string(control.name));
-    }
-    return found;
+void Win32Toolkit::stopProgram(const std::string& reason) {
+    const std::u16string text = fromUtf8(reason);
+    const std::u16string title(messageBoxTitle);
+    MessageBoxW(nullptr, wide(text), wide(title), MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    ExitProcess(EXIT_FAILURE);
 }
 
 int runMessageLoop() {

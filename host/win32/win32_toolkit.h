@@ -1,12 +1,10 @@
 #pragma once
 
 #include <array>
-#include <functional>
 #include <memory>
 
 #include "host/toolkit.h"
 #include "host/win32/win32_window.h"
-#include "host/window_host.h"
 
 namespace quillory::win32 {
 
@@ -19,15 +17,12 @@ public:
     Win32Toolkit(const Win32Toolkit&) = delete;
     Win32Toolkit& operator=(const Win32Toolkit&) = delete;
 
-    // Where the learner's clicks and close-box presses go.
-    void attach(WindowHost& host) { host_ = &host; }
-
     // The loaded window, or nullptr.
     [[nodiscard]] const Win32Window* window(WindowId id) const {
         return windows_.at(indexOf(id)).get();
     }
 
-    void build(const WindowLayout& layout) override;
+    void build(const WindowLayout& layout, ButtonHandler onButton, CloseHandler onClose) override;
     void present(WindowId id) override;
     void activate(WindowId id) override;
     void destroy(WindowId id) override;
@@ -35,14 +30,11 @@ public:
     void setText(WindowId id, const ControlLayout& control, std::u16string_view text) override;
     void messageBox(std::u16string_view text) override;
     void endRun() override;
+    [[noreturn]] void stopProgram(const std::string& reason) override;
 
 private:
-    // Runs an event's handler; a failing window operation stops the program.
-    void dispatch(const std::function<void(WindowHost&)>& handle) const;
-    [[nodiscard]] Win32Window& loaded(WindowId id) const;
-    [[nodiscard]] HWND controlOf(WindowId id, const ControlLayout& control) const;
+    [[nodiscard]] Win32Window& loaded(WindowId id) const { return *windows_.at(indexOf(id)); }
 
-    WindowHost* host_ = nullptr;
     std::array<std::unique_ptr<Win32Window>, allWindows.size()> windows_;
 };
 

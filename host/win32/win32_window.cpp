@@ -1,15 +1,14 @@
 #include "host/win32/win32_window.h"
 
-#include <algorithm>
 #include <cwchar>
-#include <numeric>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 
 #include "host/readable_colour.h"
 #include "host/spoken_text.h"
 #include "host/twips.h"
-#include "host/win32/accessible_name.h"
+#include "host/win32/accessible_text.h"
 #include "host/win32/control_styles.h"
 #include "host/win32/dpi.h"
 #include "host/win32/resource_ids.h"
@@ -115,7 +114,7 @@ HWND Win32Window::control(std::string_view name) const {
                : controls_.at(static_cast<std::size_t>(found - layout_.controls.data()));
 }
 
-const ControlLayout* Win32Window::layoutOf(HWND control) const {
+const ControlLayout* Win32Window::controlLayout(HWND control) const {
     const int index = GetDlgCtrlID(control) - firstControlId;
     if (index < 0 || static_cast<std::size_t>(index) >= controls_.size() ||
         controls_[static_cast<std::size_t>(index)] != control) {
@@ -132,12 +131,9 @@ bool Win32Window::isProgramWindow(HWND window) {
 
 void Win32Window::createControls() {
     // Controls are created in tab order, which is the order Tab follows.
-    std::vector<std::size_t> inTabOrder(layout_.controls.size());
-    std::iota(inTabOrder.begin(), inTabOrder.end(), std::size_t{0});
-    std::ranges::stable_sort(inTabOrder, {},
-                             [this](std::size_t i) { return layout_.controls[i].tabIndex; });
-    for (const std::size_t index : inTabOrder) {
-        const ControlLayout& control = layout_.controls[index];
+    for (const ControlLayout* inTabOrder : layout_.inTabOrder()) {
+        const ControlLayout& control = *inTabOrder;
+        const auto index = static_cast<std::size_t>(inTabOrder - layout_.controls.data());
         const auto native = controlStyle(control);
         const std::u16string caption(control.caption);
         const auto id = static_cast<INT_PTR>(firstControlId + static_cast<int>(index));
@@ -152,37 +148,35 @@ void Win32Window::createControls() {
         controls_[index] = created;
         SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(index)), FALSE);
         giveAccessibleTexts(control, created);
-        if (control.takesFocus() && firstFocusable_ == nullptr) {
-            firstFocusable_ = created;
+    }
+    for (const auto& control : layout_.controls) {
+        if (control.kind == ControlKind::Label) {
+            presentLabel(control, control.caption);
         }
     }
 }
 
 void Win32Window::giveAccessibleTexts(const ControlLayout& control, HWND created) {
-    AccessibleText texts{.name = std::u16string(control.accessibleName),
-                         .showsValue = control.kind == ControlKind::Label};
-    if (const ControlLayout* label = layout_.find(control.describedBy)) {
-        texts.description = spokenText(*label, label->caption);
-    }
-    if ((!texts.name.empty() || !texts.description.empty()) &&
-        !giveAccessibleText(created, std::move(texts))) {
+    const bool named = !control.accessibleName.empty();
+    if ((named || !control.describedBy.empty()) &&
+        !giveAccessibleText(created, {.named = named ? &control : nullptr})) {
         throw std::runtime_error("cannot name the control " + std::string(control.name));
     }
 }
 
 void Win32Window::setText(const ControlLayout& control, std::u16string_view text) {
-    HWND shown = this->control(control.name);
-    setWindowText(shown, text);
-    if (control.kind != ControlKind::Label) {
-        return;
+    setWindowText(this->control(control.name), text);
+    if (control.kind == ControlKind::Label) {
+        presentLabel(control, text);
     }
-    if (!control.accessibleName.empty()) {
-        nameChanged(shown);
+}
+
+void Win32Window::presentLabel(const ControlLayout& label, std::u16string_view text) {
+    if (!label.accessibleName.empty()) {
+        nameChanged(control(label.name));
     }
-    for (const auto& described : layout_.controls) {
-        if (described.describedBy == control.name) {
-            describe(this->control(described.name), spokenText(control, text));
-        }
+    for (const auto* described : controlsDescribedBy(layout_, label)) {
+        describe(control(described->name), spokenText(label, text));
     }
 }
 
@@ -253,10 +247,10 @@ LRESULT CALLBACK Win32Window::procedure(HWND window, UINT message, WPARAM wParam
         self->handle_ = nullptr;
         return DefDlgProcW(window, message, wParam, lParam);
     }
-    return self->handle(message, wParam, lParam);
+    return self->onMessage(message, wParam, lParam);
 }
 
-LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Win32Window::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND: return onCommand(wParam, lParam);
     case WM_CLOSE: {
@@ -288,7 +282,7 @@ LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT Win32Window::onCommand(WPARAM wParam, LPARAM lParam) {
     // Enter and Escape send IDOK and IDCANCEL with no control behind them.
-    const ControlLayout* control = layoutOf(reinterpret_cast<HWND>(lParam));
+    const ControlLayout* control = controlLayout(reinterpret_cast<HWND>(lParam));
     if (HIWORD(wParam) != BN_CLICKED || control == nullptr ||
         control->kind != ControlKind::Button) {
         return 0;
@@ -300,7 +294,7 @@ LRESULT Win32Window::onCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT Win32Window::onStaticColour(HDC dc, HWND control) {
-    const ControlLayout* found = layoutOf(control);
+    const ControlLayout* found = controlLayout(control);
     if (found != nullptr && found->colour) {
         SetTextColor(dc, colorRef(readableColour(*found->colour, systemPalette())));
         SetBkColor(dc, GetSysColor(COLOR_BTNFACE));

@@ -2,13 +2,12 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string_view>
 #include <vector>
 
-#include "host/layout.h"
+#include "host/toolkit.h"
 #include "host/twips.h"
-#include "host/win32/accessible_name.h"
+#include "host/win32/accessible_text.h"
 #include "host/win32/gdi_font.h"
 
 namespace quillory::win32 {
@@ -18,9 +17,6 @@ namespace quillory::win32 {
 // runs; the native window goes when this object does.
 class Win32Window {
 public:
-    using ButtonHandler = std::function<void(std::string_view button)>;
-    using CloseHandler = std::function<void()>;
-
     Win32Window(const WindowLayout& layout, ButtonHandler onButton, CloseHandler onClose);
     ~Win32Window();
     Win32Window(const Win32Window&) = delete;
@@ -31,13 +27,9 @@ public:
     // The control called name, or nullptr.
     [[nodiscard]] HWND control(std::string_view name) const;
     // The layout record of one of this window's controls, or nullptr.
-    [[nodiscard]] const ControlLayout* layoutOf(HWND control) const;
-    // The focusable control with the lowest tab index, or nullptr.
-    [[nodiscard]] HWND firstFocusable() const { return firstFocusable_; }
+    [[nodiscard]] const ControlLayout* controlLayout(HWND control) const;
     [[nodiscard]] UINT dpi() const { return dpi_; }
-    // Shows text in the control, and tells screen readers what a label now
-    // says: its own name, where it shows a value, and the description of
-    // every control it describes.
+    // Shows text in the control, and presents a label anew.
     void setText(const ControlLayout& control, std::u16string_view text);
 
     // Whether window is a top-level window of the program.
@@ -45,7 +37,7 @@ public:
 
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onCommand(WPARAM wParam, LPARAM lParam);
     LRESULT onStaticColour(HDC dc, HWND control);
     void onDpiChanged(UINT dpi, const RECT& suggested);
@@ -57,6 +49,9 @@ private:
     void createControls();
     // Gives the control the texts a screen reader needs, if any.
     void giveAccessibleTexts(const ControlLayout& control, HWND created);
+    // Tells screen readers what the label now says: as its own name, where
+    // it shows a value, and as the description of every control it describes.
+    void presentLabel(const ControlLayout& label, std::u16string_view text);
     // Sizes the window, places the controls and sets their fonts for dpi.
     void applyDpi(UINT dpi);
     // Gives the window the layout's client size at its DPI, if it has not.
@@ -69,7 +64,6 @@ private:
     AccessibleText accessibleText_;
     HWND handle_ = nullptr;
     std::vector<HWND> controls_;  // in layout order
-    HWND firstFocusable_ = nullptr;
     UINT dpi_;
     GdiFont messageFont_;
     std::vector<GdiFont> layoutFonts_;  // in layout order; empty where the layout has none

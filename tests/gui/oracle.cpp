@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <stdexcept>
 
 #include "app/program_windows.h"
 #include "host/toolkit.h"
@@ -16,7 +17,8 @@ using enum Step::Kind;
 // message box returns at once, its text kept until someone takes it.
 class FakeToolkit final : public Toolkit {
 public:
-    void build(const WindowLayout& layout) override {
+    void build(const WindowLayout& layout, ButtonHandler /*onButton*/,
+               CloseHandler /*onClose*/) override {
         for (const auto& control : layout.controls) {
             texts[key(layout.id, control.name)] = std::u16string(control.caption);
         }
@@ -32,6 +34,9 @@ public:
     }
     void messageBox(std::u16string_view text) override { box = std::u16string(text); }
     void endRun() override {}
+    [[noreturn]] void stopProgram(const std::string& reason) override {
+        throw std::runtime_error(reason);
+    }
 
     static std::string key(WindowId id, std::string_view control) {
         return std::string(nameOf(id)) + "." + std::string(control);

@@ -138,7 +138,6 @@ public:
     void start() override {
         toolkit_ = std::make_unique<QtToolkit>();
         host_ = std::make_unique<WindowHost>(*toolkit_, makeWindows());
-        toolkit_->attach(*host_);
         host_->start(WindowId::Form1);
         // A learner starts once the menu has the keyboard; the window system
         // reports that later, from the event loop.

@@ -164,7 +164,6 @@ public:
         readBefore.clear();
         toolkit_ = std::make_unique<win32::Win32Toolkit>();
         host_ = std::make_unique<WindowHost>(*toolkit_, makeWindows());
-        toolkit_->attach(*host_);
         host_->start(WindowId::Form1);
     }
     void post(Work work) override {
@@ -257,8 +256,10 @@ public:
         HWND root = GetAncestor(focused, GA_ROOT);
         for (const auto id : allWindows) {
             const auto* made = toolkit_->window(id);
-            if (made != nullptr && made->handle() == root && made->layoutOf(focused) != nullptr) {
-                return std::string(nameOf(id)) + "." + std::string(made->layoutOf(focused)->name);
+            if (made != nullptr && made->handle() == root &&
+                made->controlLayout(focused) != nullptr) {
+                return std::string(nameOf(id)) + "." +
+                       std::string(made->controlLayout(focused)->name);
             }
         }
         return root != nullptr && root == openBox() ? "MessageBox" : "";

@@ -1,60 +1,22 @@
-#include "host/win32/accessible_name.h"
+#include "host/win32/accessible_proxy.h"
 
-#include <commctrl.h>
 #include <oleacc.h>
 
 #include <atomic>
-#include <cwchar>
-#include <memory>
-#include <string>
 
+#include "host/spoken_text.h"
+#include "host/win32/oleacc_library.h"
 #include "host/win32/wide_text.h"
 
 namespace quillory::win32 {
 namespace {
 
-// The functions of the screen readers' libraries the program calls. They
-// are loaded, from the system folder, when a screen reader first asks for an
-// object: most runs never need them. They stay loaded, as clients may keep
-// the objects they got.
-struct Accessibility {
-    decltype(&CreateStdAccessibleObject) createStdAccessibleObject;
-    decltype(&LresultFromObject) lresultFromObject;
-    decltype(&SysAllocStringLen) sysAllocStringLen;
-};
-
-template <typename Function>
-Function systemFunction(const wchar_t* library, const char* name) {
-    wchar_t path[MAX_PATH]{};
-    const UINT length = GetSystemDirectoryW(path, MAX_PATH);
-    if (length == 0 || length + std::wcslen(library) + 2 > MAX_PATH) {
-        return nullptr;
-    }
-    path[length] = L'\\';
-    std::wcscpy(path + length + 1, library);
-    const HMODULE module = LoadLibraryW(path);
-    const FARPROC found = module != nullptr ? GetProcAddress(module, name) : nullptr;
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
-}
-
-// The functions, or nullptr if a library or a function is missing.
-const Accessibility* accessibility() {
-    static const Accessibility functions{
-        systemFunction<decltype(&CreateStdAccessibleObject)>(L"oleacc.dll",
-                                                             "CreateStdAccessibleObject"),
-        systemFunction<decltype(&LresultFromObject)>(L"oleacc.dll", "LresultFromObject"),
-        systemFunction<decltype(&SysAllocStringLen)>(L"oleaut32.dll", "SysAllocStringLen")};
-    const bool complete = functions.createStdAccessibleObject != nullptr &&
-                          functions.lresultFromObject != nullptr &&
-                          functions.sysAllocStringLen != nullptr;
-    return complete ? &functions : nullptr;
-}
-
 // Windows' standard accessible object for a window's client area, with
 // another name or description: every other call goes to the standard
 // object. Clients may keep it after the window is gone, so it holds its own
-// copy of the texts. COM objects are deleted by Release, never through
-// a pointer to their interface, which therefore has no virtual destructor.
+// copy of the description; the layout records last for the whole run. COM
+// objects are deleted by Release, never through a pointer to their
+// interface, which therefore has no virtual destructor.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
 class NamedAccessible final : public IAccessible {
@@ -92,14 +54,10 @@ public:
 
     // The two calls answered here.
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-        if (!isSelf(child) || text_.name.empty()) {
+        if (!isSelf(child) || text_.named == nullptr) {
             return standard_->get_accName(child, name);
         }
-        std::u16string spoken = text_.name;
-        if (const std::u16string value = windowText(control_); text_.showsValue && !value.empty()) {
-            spoken += u": " + value;
-        }
-        return answer(spoken, name);
+        return answer(spokenText(*text_.named, windowText(control_)), name);
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
         if (!isSelf(child) || text_.description.empty()) {
@@ -194,8 +152,8 @@ private:
         if (copy == nullptr) {
             return E_POINTER;
         }
-        *copy = accessibility()->sysAllocStringLen(reinterpret_cast<const OLECHAR*>(text.data()),
-                                                   static_cast<UINT>(text.size()));
+        *copy = oleaccFunctions()->sysAllocStringLen(reinterpret_cast<const OLECHAR*>(text.data()),
+                                                     static_cast<UINT>(text.size()));
         return *copy != nullptr ? S_OK : E_OUTOFMEMORY;
     }
 
@@ -206,10 +164,10 @@ private:
 };
 #pragma GCC diagnostic pop
 
-// The answer to WM_GETOBJECT for the control's client area, or 0 to leave
-// the control's standard answer.
-LRESULT namedObject(HWND control, WPARAM flags, const AccessibleText& text) {
-    const Accessibility* functions = accessibility();
+}  // namespace
+
+LRESULT accessibleProxy(HWND control, WPARAM flags, const AccessibleText& text) {
+    const OleaccFunctions* functions = oleaccFunctions();
     IAccessible* standard = nullptr;
     if (functions == nullptr ||
         FAILED(functions->createStdAccessibleObject(control, OBJID_CLIENT, __uuidof(IAccessible),
@@ -220,58 +178,6 @@ LRESULT namedObject(HWND control, WPARAM flags, const AccessibleText& text) {
     const LRESULT answer = functions->lresultFromObject(__uuidof(IAccessible), flags, named);
     named->Release();  // the answer holds its own reference
     return answer > 0 ? answer : 0;
-}
-
-// Where describe() finds a window's texts: a property, as 64-bit MinGW's
-// import library lacks GetWindowSubclass.
-constexpr const wchar_t* textProperty = L"QuilloryAccessibleText";
-
-LRESULT CALLBACK namedControlProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR id, DWORD_PTR data) {
-    auto* text = reinterpret_cast<AccessibleText*>(data);
-    if (message == WM_GETOBJECT) {
-        if (const LRESULT answer = accessibleObject(control, wParam, lParam, *text); answer != 0) {
-            return answer;
-        }
-    } else if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(control, &namedControlProcedure, id);
-        RemovePropW(control, textProperty);
-        delete text;
-    }
-    return DefSubclassProc(control, message, wParam, lParam);
-}
-
-}  // namespace
-
-LRESULT accessibleObject(HWND window, WPARAM flags, LPARAM objectId, const AccessibleText& text) {
-    // The object id is a 32-bit value, whatever the size of lParam.
-    if (static_cast<LONG>(static_cast<DWORD>(objectId)) != static_cast<LONG>(OBJID_CLIENT) ||
-        (text.name.empty() && text.description.empty())) {
-        return 0;
-    }
-    return namedObject(window, flags, text);
-}
-
-bool giveAccessibleText(HWND window, AccessibleText text) {
-    auto data = std::make_unique<AccessibleText>(std::move(text));
-    if (!SetWindowSubclass(window, &namedControlProcedure, 0,
-                           reinterpret_cast<DWORD_PTR>(data.get()))) {
-        return false;
-    }
-    SetPropW(window, textProperty, data.get());
-    data.release();  // the window's subclass owns it until WM_NCDESTROY
-    return true;
-}
-
-void describe(HWND window, std::u16string_view description) {
-    if (auto* text = static_cast<AccessibleText*>(GetPropW(window, textProperty))) {
-        text->description = description;
-        NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, window, OBJID_CLIENT, CHILDID_SELF);
-    }
-}
-
-void nameChanged(HWND window) {
-    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window, OBJID_CLIENT, CHILDID_SELF);
 }
 
 }  // namespace quillory::win32

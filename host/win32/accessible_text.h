@@ -5,18 +5,17 @@
 #include <string>
 #include <string_view>
 
+#include "host/layout.h"
+
 namespace quillory::win32 {
 
 // What screen readers are told of a window or control beyond what Windows
-// works out itself; an empty text leaves Windows' own. Nothing changes on
-// the screen.
+// works out itself. Nothing changes on the screen.
 struct AccessibleText {
-    // The name it is announced by, where its own text does not say what it
-    // is. A control that shows a value (a label) is announced as "name:
-    // text", following its text as it changes.
-    std::u16string name{};
-    bool showsValue = false;
-    // Read after the name.
+    // A control its layout names: it is announced by spokenText, following
+    // its text as it changes. Without one, Windows' own name stays.
+    const ControlLayout* named = nullptr;
+    // Read after the name; an empty one leaves Windows' own.
     std::u16string description{};
 };
 

@@ -1,0 +1,65 @@
+#include "host/win32/accessible_text.h"
+
+#include <commctrl.h>
+
+#include <memory>
+
+#include "host/win32/accessible_proxy.h"
+
+namespace quillory::win32 {
+namespace {
+
+// Where describe() finds a window's texts: a property, as the x86_64 import
+// library of MinGW-w64 10.0.0 (Debian 12) lacks GetWindowSubclass; nm on its
+// libcomctl32.a shows whether a newer one has it.
+constexpr const wchar_t* textProperty = L"QuilloryAccessibleText";
+
+LRESULT CALLBACK namedControlProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR id, DWORD_PTR data) {
+    auto* text = reinterpret_cast<AccessibleText*>(data);
+    if (message == WM_GETOBJECT) {
+        if (const LRESULT answer = accessibleObject(control, wParam, lParam, *text); answer != 0) {
+            return answer;
+        }
+    } else if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(control, &namedControlProcedure, id);
+        RemovePropW(control, textProperty);
+        delete text;
+    }
+    return DefSubclassProc(control, message, wParam, lParam);
+}
+
+}  // namespace
+
+LRESULT accessibleObject(HWND window, WPARAM flags, LPARAM objectId, const AccessibleText& text) {
+    // The object id is a 32-bit value, whatever the size of lParam.
+    if (static_cast<LONG>(static_cast<DWORD>(objectId)) != static_cast<LONG>(OBJID_CLIENT) ||
+        (text.named == nullptr && text.description.empty())) {
+        return 0;
+    }
+    return accessibleProxy(window, flags, text);
+}
+
+bool giveAccessibleText(HWND window, AccessibleText text) {
+    auto data = std::make_unique<AccessibleText>(std::move(text));
+    if (!SetWindowSubclass(window, &namedControlProcedure, 0,
+                           reinterpret_cast<DWORD_PTR>(data.get()))) {
+        return false;
+    }
+    SetPropW(window, textProperty, data.get());
+    data.release();  // the window's subclass owns it until WM_NCDESTROY
+    return true;
+}
+
+void describe(HWND window, std::u16string_view description) {
+    if (auto* text = static_cast<AccessibleText*>(GetPropW(window, textProperty))) {
+        text->description = description;
+        NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, window, OBJID_CLIENT, CHILDID_SELF);
+    }
+}
+
+void nameChanged(HWND window) {
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window, OBJID_CLIENT, CHILDID_SELF);
+}
+
+}  // namespace quillory::win32
