@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
 # A blind learner's run through Quillory with the Orca screen reader:
 #     on-xvfb.sh orca_test.py PROGRAM
-# Orca has a session bus of its own. Its speech goes through speech-dispatcher to a null sound output, and what
-# it says is read from its debug log as it is written, on a pseudo-terminal so
-# that Python writes it a line at a time. The learner's keys go to the program
-# and Orca must say each step's lines. Only Orca writes that log, so the test
-# cannot pass without Orca listening to the program.
+# Orca has a session bus, runtime folder and home of its own. Its speech goes
+# through speech-dispatcher to a null sound output, and what it says is read
+# from its debug log as it is written, on a pseudo-terminal so that Python
+# writes it a line at a time. The learner's keys go to the program and Orca
+# must say each step's lines. Only Orca writes that log, so the test cannot
+# pass without Orca listening to the program. When it fails, it shows what
+# Orca and speech-dispatcher printed and the end of Orca's log.
 import os, pty, re, shlex, shutil, signal, subprocess, sys, tempfile, threading, time
 from pathlib import Path
 
@@ -40,7 +42,19 @@ STEPS = [
     (["key space"], ["alert Quillory.",
                      "Please visit my web site at www.quillory.example for more downloads!"]),
 ]
-PATIENCE = 20  # seconds to wait for a step's lines; only a hang waits so long
+# Seconds to wait for Orca's first words or a step's lines: a hang's guard,
+# long enough for a sanitized build on two busy cores.
+PATIENCE = 60
+# Orca's launcher will not start while the same user runs another Orca
+# anywhere on the machine (it asks pgrep), and says so only on its output: a
+# learner's own Orca, or this test run at the same time elsewhere, would leave
+# this one silent. This Orca has a desktop of its own, so it starts without
+# that check, and under its interpreter's name, keeping it from the others'.
+ORCA = """import shutil, sys
+launcher = {"__name__": "launcher", "__file__": shutil.which("orca")}
+exec(open(launcher["__file__"]).read(), launcher)
+launcher.update(otherOrcas=lambda: [], setProcessName=lambda name: None)
+sys.exit(launcher["main"]())"""
 
 
 class Speech:  # what Orca has said
@@ -60,20 +74,28 @@ class Speech:  # what Orca has said
         found = re.findall(r"SPEECH OUTPUT: '(.*?)' ?\{", self._text, re.S)
         return [re.sub(r"\s*\n\s*", " ", line) for line in found]
 
-    def expect(self, wanted):  # every wanted line, said since the last step
+    def expect(self, wanted, orca):  # every wanted line, said since the last step
         deadline = time.monotonic() + PATIENCE
         with self._changed:
             while not all(line in self.lines()[self._heard:] for line in wanted):
-                if not self._changed.wait(deadline - time.monotonic()):
+                left = deadline - time.monotonic()
+                if left <= 0 or orca.poll() is not None:
                     said = self.lines()[self._heard:]
-                    raise AssertionError(f"Orca did not say {wanted}; it said {said}")
+                    ended = "" if orca.poll() is None else f" and ended ({orca.returncode})"
+                    raise AssertionError(f"Orca did not say {wanted}; it said {said}{ended}")
+                self._changed.wait(min(left, 0.5))  # and looks whether Orca still runs
             self._heard = len(self.lines())
 
+    def end(self, count):  # the last lines of Orca's log
+        return "".join(self._text.splitlines(keepends=True)[-count:])
 
-def run(program, home, start):
+
+def run(program, home, speech, start):
     env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=f"{home}/config", LANG="C.UTF-8",
-               XDG_DATA_HOME=f"{home}/data", XDG_CACHE_HOME=f"{home}/cache")
-    bus = start(["dbus-daemon", "--session", "--nofork", "--print-address=1",
+               XDG_DATA_HOME=f"{home}/data", XDG_CACHE_HOME=f"{home}/cache",
+               XDG_RUNTIME_DIR=f"{home}/runtime")
+    os.mkdir(env["XDG_RUNTIME_DIR"], 0o700)
+    bus = start("dbus-daemon", ["dbus-daemon", "--session", "--nofork", "--print-address=1",
                  f"--address=unix:path={home}/bus"], env, stdout=subprocess.PIPE)
     env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
     # Speech: started here, as Orca would leave it running as a daemon.
@@ -83,39 +105,63 @@ def run(program, home, start):
     Path(home, ".libao").write_text("default_driver=null\n")
     socket = f"{home}/speechd.sock"
     env["SPEECHD_ADDRESS"] = f"unix_socket:{socket}"
-    start(["speech-dispatcher", "--run-single", "--timeout", "0", "--socket-path", socket], env)
+    speechd = start("speech-dispatcher", ["speech-dispatcher", "--run-single", "--timeout", "0",
+                                          "--socket-path", socket], env)
     deadline = time.monotonic() + PATIENCE
     while not os.path.exists(socket):
-        assert time.monotonic() < deadline, "speech-dispatcher did not start"
+        assert time.monotonic() < deadline and speechd.poll() is None, "no speech-dispatcher"
         time.sleep(0.05)
-    speech = Speech()
-    orca = start(["orca", "--debug-file", speech.path], env)
-    speech.expect(["Screen reader on."])
-    start([program], env)
+    python = Path(shutil.which("orca")).read_text().splitlines()[0][2:].split()  # its #! line
+    orca = start("orca", [*python, "-c", ORCA, "--debug-file", speech.path], env)
+    speech.expect(["Screen reader on."], orca)
+    start("quillory", [program], env)
     for actions, wanted in STEPS:
         for action in actions:
             subprocess.run(["xdotool", *shlex.split(action)], env=env, check=True)
-        speech.expect(wanted)
+        speech.expect(wanted, orca)
         print(f"{' '.join(actions) or 'start'}: heard {wanted}", flush=True)
     assert orca.poll() is None, "Orca stopped during the run"
 
 
 def main(program):
-    home, started = tempfile.mkdtemp(prefix="quillory-orca-"), []
+    home, started, speech = tempfile.mkdtemp(prefix="quillory-orca-"), [], Speech()
 
-    def start(command, env, stdout=subprocess.DEVNULL):  # in one process group, ended together
+    def start(name, command, env, stdout=None):  # in one process group, ended together
         group = started[0].pid if started else 0
-        started.append(subprocess.Popen(command, env=env, process_group=group, stdout=stdout,
-                                        stderr=subprocess.DEVNULL))
+        with open(f"{home}/{name}.out", "wb") as out:
+            started.append(subprocess.Popen(command, env=env, process_group=group,
+                                            stdout=stdout or out, stderr=out))
         return started[-1]
     try:
-        run(program, home, start)
+        run(program, home, speech, start)
+    except BaseException:
+        logs = sorted(Path(home).glob("*.out")) + sorted(Path(home).glob("runtime/*/log/*.log"))
+        for log in logs:  # what each program printed, speech-dispatcher's logs
+            print(f"--- {log.relative_to(home)}:\n{log.read_text(errors='replace')}")
+        print(f"--- the end of Orca's log:\n{speech.end(40)}")
+        raise
     finally:
         if started:  # killed outright, so nothing gets to restart speech
             os.killpg(started[0].pid, signal.SIGKILL)
         for process in started:
             process.wait()
+        left_behind(home)
         shutil.rmtree(home)
+
+
+def left_behind(home):  # fails while any process of the run, started by whoever, lives on
+    mine = f"HOME={home}".encode()
+    deadline = time.monotonic() + PATIENCE
+    while running := [p for p in Path("/proc").glob("[0-9]*") if mine in environment(p)]:
+        assert time.monotonic() < deadline, f"still running: {[p.name for p in running]}"
+        time.sleep(0.05)
+
+
+def environment(process):
+    try:
+        return process.joinpath("environ").read_bytes().split(b"\0")
+    except OSError:  # ended meanwhile, or another user's
+        return []
 
 
 if __name__ == "__main__":
