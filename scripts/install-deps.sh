@@ -24,6 +24,8 @@ test_packages=(
     libgtest-dev librapidcheck-dev
     # a real X server for the tests, and what drives and traces the program there
     xvfb xauth xdotool strace
+    # GNOME's Wayland compositor, headless, with a session bus, and Qt's client for it
+    mutter qt6-wayland
     # the benchmarks
     libbenchmark-dev libx11-dev libxdamage-dev binutils-mingw-w64-i686
     # the Debian package and its dependencies, the Windows icon's packer, the

@@ -55,6 +55,9 @@ public:
     virtual bool settled(int turns) = 0;
     // Tears the program down.
     virtual void stop() = 0;
+    // Whether the window system shows what the program asked it to: where a
+    // compositor decides, each window on the screen and one with the keyboard.
+    [[nodiscard]] virtual bool caughtUp() { return true; }
 
     virtual void click(std::string_view window, std::string_view control) = 0;
     virtual void type(std::u16string_view text) = 0;

@@ -30,10 +30,16 @@ namespace {
 
 using Synchronous = QWindowSystemInterface::SynchronousDelivery;
 
-// A window manager activates the window a click lands on, as the offscreen
-// platform does not. A window behind a modal box is not activated: the box
-// is, as Qt's X11 backend relays the focus and as Windows keeps such windows
-// disabled. The click itself Qt then drops.
+// Whether a Wayland compositor decides which window is active. It never sees
+// the clicks sent here, and the protocol lets no client activate its own
+// window, so there a click activates nothing: the compositor's own choices,
+// as each window comes and goes, are what the scenarios see.
+bool compositorActivates() { return QGuiApplication::platformName().startsWith(u"wayland"); }
+
+// Elsewhere a window manager activates the window a click lands on, as the
+// offscreen platform does not. A window behind a modal box is not activated:
+// the box is, as Qt's X11 backend relays the focus and as Windows keeps such
+// windows disabled. The click itself Qt then drops.
 void clickOn(QWidget* widget) {
     if (widget == nullptr) {
         return;
@@ -41,7 +47,9 @@ void clickOn(QWidget* widget) {
     QWindow* window = widget->window()->windowHandle();
     QWindow* modal = nullptr;
     const bool blocked = QGuiApplicationPrivate::instance()->isWindowBlocked(window, &modal);
-    QWindowSystemInterface::handleWindowActivated<Synchronous>(blocked ? modal : window);
+    if (!compositorActivates()) {
+        QWindowSystemInterface::handleWindowActivated<Synchronous>(blocked ? modal : window);
+    }
     // The window system speaks in the screen's own pixels.
     const QPoint middle = widget->rect().center();
     const QPointF at =
@@ -153,6 +161,19 @@ public:
                 window(shown[0])->windowHandle());
         }
         return turns >= 2;
+    }
+    bool caughtUp() override {  // a compositor maps and activates windows in its own time
+        if (!compositorActivates()) {
+            return true;
+        }
+        bool anyShown = false;
+        for (const QWindow* window : QGuiApplication::topLevelWindows()) {
+            if (window->isVisible() && !window->isExposed()) {
+                return false;
+            }
+            anyShown = anyShown || window->isVisible();
+        }
+        return !anyShown || QGuiApplication::focusWindow() != nullptr;
     }
     void stop() override {
         host_.reset();
