@@ -56,7 +56,8 @@ public:
     // Tears the program down.
     virtual void stop() = 0;
     // Whether the window system shows what the program asked it to: where a
-    // compositor decides, each window on the screen and one with the keyboard.
+    // compositor decides, one window with the keyboard, an open message box
+    // once it has it.
     [[nodiscard]] virtual bool caughtUp() { return true; }
 
     virtual void click(std::string_view window, std::string_view control) = 0;

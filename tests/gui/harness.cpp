@@ -72,16 +72,12 @@ std::pair<std::u16string, std::u16string> found(Driver& d, const Step& s) {
 }
 
 // An expectation is ready when it holds. An action waits until the window
-// system has caught up with the program, and a key until the program has the
-// keyboard, in an open message box once the box has it: a learner acts on
-// what has come to the front, and a compositor brings it there in its own time.
+// system has caught up with the program, a key also until the program has the
+// keyboard: a learner acts on what has come to the front.
 bool ready(Driver& d, const Step& s) {
-    if (s.kind >= Windows) {
-        return found(d, s).first == found(d, s).second;
-    }
     const bool key = s.kind == Type || s.kind == Press || s.kind == Alt;
-    const std::string focus = key ? d.focus() : "";
-    return d.caughtUp() && (!key || (d.box() ? focus == "MessageBox" : !focus.empty()));
+    return s.kind >= Windows ? found(d, s).first == found(d, s).second
+                             : d.caughtUp() && (!key || !d.focus().empty());
 }
 
 void perform(Driver& d, const Step& s) {

@@ -162,18 +162,10 @@ public:
         }
         return turns >= 2;
     }
-    bool caughtUp() override {  // a compositor maps and activates windows in its own time
-        if (!compositorActivates()) {
-            return true;
-        }
-        bool anyShown = false;
-        for (const QWindow* window : QGuiApplication::topLevelWindows()) {
-            if (window->isVisible() && !window->isExposed()) {
-                return false;
-            }
-            anyShown = anyShown || window->isVisible();
-        }
-        return !anyShown || QGuiApplication::focusWindow() != nullptr;
+    bool caughtUp() override {  // a compositor brings a new window to the front in its own time
+        return !compositorActivates() || windows().empty() ||
+               (openBox() != nullptr ? focus() == "MessageBox"
+                                     : QGuiApplication::focusWindow() != nullptr);
     }
     void stop() override {
         host_.reset();

@@ -105,12 +105,9 @@ def run(program, home, speech, start):
     Path(home, ".libao").write_text("default_driver=null\n")
     socket = f"{home}/speechd.sock"
     env["SPEECHD_ADDRESS"] = f"unix_socket:{socket}"
-    speechd = start("speech-dispatcher", ["speech-dispatcher", "--run-single", "--timeout", "0",
-                                          "--socket-path", socket], env)
-    deadline = time.monotonic() + PATIENCE
-    while not os.path.exists(socket):
-        assert time.monotonic() < deadline and speechd.poll() is None, "no speech-dispatcher"
-        time.sleep(0.05)
+    start("speech-dispatcher", ["speech-dispatcher", "--run-single", "--timeout", "0",
+                                "--socket-path", socket], env)
+    wait_until(lambda: os.path.exists(socket), lambda: "speech-dispatcher did not start")
     python = Path(shutil.which("orca")).read_text().splitlines()[0][2:].split()  # its #! line
     orca = start("orca", [*python, "-c", ORCA, "--debug-file", speech.path], env)
     speech.expect(["Screen reader on."], orca)
@@ -145,23 +142,22 @@ def main(program):
             os.killpg(started[0].pid, signal.SIGKILL)
         for process in started:
             process.wait()
-        left_behind(home)
+        wait_until(lambda: not left_behind(home), lambda: f"left running: {left_behind(home)}")
         shutil.rmtree(home)
 
 
-def left_behind(home):  # fails while any process of the run, started by whoever, lives on
-    mine = f"HOME={home}".encode()
+def left_behind(home):  # the run's processes, started by whoever, that still run
+    environments = [str(process) for process in Path("/proc").glob("[0-9]*/environ")]
+    found = subprocess.run(["grep", "-lsxzF", f"HOME={home}", *environments],
+                           capture_output=True, text=True)
+    return found.stdout.split()
+
+
+def wait_until(holds, failure):  # for what says nothing when it happens
     deadline = time.monotonic() + PATIENCE
-    while running := [p for p in Path("/proc").glob("[0-9]*") if mine in environment(p)]:
-        assert time.monotonic() < deadline, f"still running: {[p.name for p in running]}"
+    while not holds():
+        assert time.monotonic() < deadline, failure()
         time.sleep(0.05)
-
-
-def environment(process):
-    try:
-        return process.joinpath("environ").read_bytes().split(b"\0")
-    except OSError:  # ended meanwhile, or another user's
-        return []
 
 
 if __name__ == "__main__":
