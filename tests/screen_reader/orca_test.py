@@ -11,37 +11,18 @@
 import os, pty, re, shlex, shutil, signal, subprocess, sys, tempfile, threading, time
 from pathlib import Path
 
-MENU = ["Quillory 1.0 frame.", "Welcome to the Verb list/test! What would you like to do?"]
-CREDITS = ("Quillory V1.00 Beta This program is designed by Quillory Please visit my web sit at "
-           "www.quillory.example or e-mail me at me@quillory.example.")
-# What the learner does, as xdotool commands (the window manager's part too:
-# giving a window the focus), and what Orca must then say, in any order.
-STEPS = [
-    ([], MENU + ["Verb list push button."]),
-    (["key Tab"], ["Test push button."]),
-    (["key space"], ["Verb test frame.", "notification Infinitive: arise.",
-                     "Past Participle text.", "Infinitive: arise."]),
-    (["key Tab"], ["Past Tense text.", "Infinitive: arise."]),
-    # Typed keys reach the box after Orca has seen them, but an access key
-    # acts at once: Tab, which waits its turn, comes between.
-    (["type arose", "key Tab"], ["Check Past Tense push button."]),
-    (["key space"], ["alert Quillory.", "Well done, you got it right!"]),
-    (["key Return"], ["Check Past Tense push button."]),
-    (["key shift+Tab"], ["Past Tense text.", "arose selected.", "Infinitive: arise."]),
-    (["key shift+Tab"], ["Past Participle text.", "Infinitive: arise."]),
-    (["type arised", "key Tab"], ["Past Tense text.", "arose selected."]),
-    (["key alt+a"], ["alert Quillory.", "Wrong please try again."]),
-    (["key Return"], ["Check Past Participle push button."]),
-    (["key alt+n"], ["Next push button.", "notification Infinitive: awake."]),
-    (["key alt+n"], ["notification Infinitive: be."]),
-    (["key alt+b"], ["Back push button.", "notification Infinitive: awake."]),
-    (["key Tab"], ["Past Participle text.", "Infinitive: awake."]),
-    (["key alt+m"], MENU + ["Verb list push button."]),
-    (["key Tab", "key Tab", "key space"], ["About frame.", CREDITS]),
-    (["search --name '^Quillory 1.0$' windowfocus --sync", "key Tab"], ["Exit push button."]),
-    (["key space"], ["alert Quillory.",
-                     "Please visit my web site at www.quillory.example for more downloads!"]),
-]
+
+def steps():  # tests/data/spoken.txt: the learner's keys, and what Orca must then say
+    table = Path(__file__).parents[1].joinpath("data/spoken.txt").read_text().splitlines()
+    found = []
+    for line in (line for line in table if line and not line.startswith("#")):
+        if line.startswith(">"):
+            found.append(([a.strip() for a in line[1:].split(";") if a.strip()], []))
+        else:
+            found[-1][1].append(line)
+    return found
+
+
 # Seconds to wait for Orca's first words or a step's lines: a hang's guard,
 # long enough for a sanitized build on two busy cores.
 PATIENCE = 60
@@ -112,7 +93,7 @@ def run(program, home, speech, start):
     orca = start("orca", [*python, "-c", ORCA, "--debug-file", speech.path], env)
     speech.expect(["Screen reader on."], orca)
     start("quillory", [program], env)
-    for actions, wanted in STEPS:
+    for actions, wanted in steps():
         for action in actions:
             subprocess.run(["xdotool", *shlex.split(action)], env=env, check=True)
         speech.expect(wanted, orca)
