@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <array>
 
 #include "app/program_windows.h"
 #include "gui/driver.h"
@@ -95,6 +96,34 @@ bool fits(const QWidget& control, const QRect& room, int flags, const QString& t
         }
     }
     return true;
+}
+
+// A one-line box as a screen reader reads it: run by run of its text
+// attributes, as Orca splits it. Where what the reader is told of its text,
+// caret, selection and states is not what the box is, that is said instead.
+QString toldOf(QLineEdit* box) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(box);
+    QAccessibleTextInterface* text = face->textInterface();
+    if (text == nullptr) {
+        return QStringLiteral("(no text interface)");
+    }
+    QString runs = face->text(QAccessible::Value) == box->displayText() ? "" : "(another value)";
+    for (int at = 0, start = 0, end = 0; at < text->characterCount(); at = std::max(end, at + 1)) {
+        text->attributes(at, &start, &end);
+        runs += start == at && end > at ? text->text(start, end) : "(a broken run)";
+    }
+    int from = 0;
+    int to = 0;
+    text->selection(0, &from, &to);
+    const QAccessible::State state = face->state();
+    const int start = box->hasSelectedText() ? box->selectionStart() : 0;
+    const std::array<int, 7> told{
+        text->cursorPosition(), text->selectionCount(),   from, to, state.readOnly != 0,
+        state.editable != 0,    state.selectableText != 0};
+    const std::array<int, 7> is{
+        box->cursorPosition(), box->hasSelectedText(), start, start + box->selectionLength(),
+        box->isReadOnly(),     !box->isReadOnly(),     1};
+    return told == is ? runs : runs + " (caret, selection and states told otherwise)";
 }
 
 ControlView viewOf(QWidget* w, const QWidget& window) {
@@ -216,8 +245,8 @@ public:
         if (const auto* button = qobject_cast<QPushButton*>(w)) {
             return toU16(button->text());
         }
-        if (const auto* line = qobject_cast<QLineEdit*>(w)) {
-            return toU16(line->text());
+        if (auto* line = qobject_cast<QLineEdit*>(w)) {
+            return toU16(toldOf(line));
         }
         const auto* box = qobject_cast<QPlainTextEdit*>(w);
         return box != nullptr ? fromMultiLineText(box->toPlainText()) : u"(not shown)";
