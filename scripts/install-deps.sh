@@ -27,6 +27,8 @@ test_packages=(
     xvfb xdotool strace
     # GNOME's dark theme for Qt, in which the labels are read
     adwaita-qt6
+    # GNOME's Wayland compositor, headless, with a session bus, and Qt's client for it
+    mutter qt6-wayland
     # the benchmarks
     libbenchmark-dev libx11-dev libxdamage-dev binutils-mingw-w64-i686
     # the Debian package, its dependencies and Debian's own check of it, the

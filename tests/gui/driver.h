@@ -61,6 +61,10 @@ public:
     virtual bool settled(int turns) = 0;
     // Tears the program down.
     virtual void stop() = 0;
+    // Whether the window system shows what the program asked it to: where a
+    // compositor decides, one window with the keyboard, an open message box
+    // once it has it.
+    [[nodiscard]] virtual bool caughtUp() { return true; }
 
     virtual void click(std::string_view window, std::string_view control) = 0;
     virtual void type(std::u16string_view text) = 0;

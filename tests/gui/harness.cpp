@@ -74,10 +74,13 @@ std::pair<std::u16string, std::u16string> found(Driver& d, const Step& s) {
     }
 }
 
-// An expectation is ready when it holds, a key when the program has the keyboard.
+// An expectation is ready when it holds. An action waits until the window
+// system has caught up with the program, a key also until the program has the
+// keyboard: a learner acts on what has come to the front.
 bool ready(Driver& d, const Step& s) {
     const bool key = s.kind == Type || s.kind == Press || s.kind == Alt;
-    return s.kind >= Windows ? found(d, s).first == found(d, s).second : !key || !d.focus().empty();
+    return s.kind >= Windows ? found(d, s).first == found(d, s).second
+                             : d.caughtUp() && (!key || !d.focus().empty());
 }
 
 void perform(Driver& d, const Step& s) {

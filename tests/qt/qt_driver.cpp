@@ -20,6 +20,7 @@
 #include <QStyleFactory>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <array>
 
 #include "app/program_windows.h"
 #include "gui/driver.h"
@@ -31,10 +32,16 @@ namespace {
 
 using Synchronous = QWindowSystemInterface::SynchronousDelivery;
 
-// A window manager activates the window a click lands on, as the offscreen
-// platform does not. A window behind a modal box is not activated: the box
-// is, as Qt's X11 backend relays the focus and as Windows keeps such windows
-// disabled. The click itself Qt then drops.
+// Whether a Wayland compositor decides which window is active. It never sees
+// the clicks sent here, and the protocol lets no client activate its own
+// window, so there a click activates nothing: the compositor's own choices,
+// as each window comes and goes, are what the scenarios see.
+bool compositorActivates() { return QGuiApplication::platformName().startsWith(u"wayland"); }
+
+// Elsewhere a window manager activates the window a click lands on, as the
+// offscreen platform does not. A window behind a modal box is not activated:
+// the box is, as Qt's X11 backend relays the focus and as Windows keeps such
+// windows disabled. The click itself Qt then drops.
 void clickOn(QWidget* widget) {
     if (widget == nullptr) {
         return;
@@ -42,7 +49,9 @@ void clickOn(QWidget* widget) {
     QWindow* window = widget->window()->windowHandle();
     QWindow* modal = nullptr;
     const bool blocked = QGuiApplicationPrivate::instance()->isWindowBlocked(window, &modal);
-    QWindowSystemInterface::handleWindowActivated<Synchronous>(blocked ? modal : window);
+    if (!compositorActivates()) {
+        QWindowSystemInterface::handleWindowActivated<Synchronous>(blocked ? modal : window);
+    }
     // The window system speaks in the screen's own pixels.
     const QPoint middle = widget->rect().center();
     const QPointF at =
@@ -88,6 +97,34 @@ bool fits(const QWidget& control, const QRect& room, int flags, const QString& t
         }
     }
     return true;
+}
+
+// A one-line box as a screen reader reads it: run by run of its text
+// attributes, as Orca splits it. Where what the reader is told of its text,
+// caret, selection and states is not what the box is, that is said instead.
+QString toldOf(QLineEdit* box) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(box);
+    QAccessibleTextInterface* text = face->textInterface();
+    if (text == nullptr) {
+        return QStringLiteral("(no text interface)");
+    }
+    QString runs = face->text(QAccessible::Value) == box->displayText() ? "" : "(another value)";
+    for (int at = 0, start = 0, end = 0; at < text->characterCount(); at = std::max(end, at + 1)) {
+        text->attributes(at, &start, &end);
+        runs += start == at && end > at ? text->text(start, end) : "(a broken run)";
+    }
+    int from = 0;
+    int to = 0;
+    text->selection(0, &from, &to);
+    const QAccessible::State state = face->state();
+    const int start = box->hasSelectedText() ? box->selectionStart() : 0;
+    const std::array<int, 7> told{
+        text->cursorPosition(), text->selectionCount(),   from, to, state.readOnly != 0,
+        state.editable != 0,    state.selectableText != 0};
+    const std::array<int, 7> is{
+        box->cursorPosition(), box->hasSelectedText(), start, start + box->selectionLength(),
+        box->isReadOnly(),     !box->isReadOnly(),     1};
+    return told == is ? runs : runs + " (caret, selection and states told otherwise)";
 }
 
 ControlView viewOf(QWidget* w, const QWidget& window) {
@@ -167,6 +204,11 @@ public:
         }
         return turns >= 2;
     }
+    bool caughtUp() override {  // a compositor brings a new window to the front in its own time
+        return !compositorActivates() || windows().empty() ||
+               (openBox() != nullptr ? focus() == "MessageBox"
+                                     : QGuiApplication::focusWindow() != nullptr);
+    }
     void stop() override {
         host_.reset();
         toolkit_.reset();
@@ -216,8 +258,8 @@ public:
         if (const auto* button = qobject_cast<QPushButton*>(w)) {
             return toU16(button->text());
         }
-        if (const auto* line = qobject_cast<QLineEdit*>(w)) {
-            return toU16(line->text());
+        if (auto* line = qobject_cast<QLineEdit*>(w)) {
+            return toU16(toldOf(line));
         }
         const auto* box = qobject_cast<QPlainTextEdit*>(w);
         return box != nullptr ? fromMultiLineText(box->toPlainText()) : u"(not shown)";
