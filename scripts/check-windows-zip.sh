@@ -10,9 +10,6 @@ zip=$(ls build/windows/quillory-*-windows.zip)
 listing=$(cmake -E tar tf "$zip")
 echo "$listing"
 for file in quillory.exe README.txt LICENSE.txt; do
-    if ! grep -q "/$file\$" <<<"$listing"; then
-        echo "$zip lacks $file" >&2
-        exit 1
-    fi
+    grep -q "/$file\$" <<<"$listing" || { echo "$zip lacks $file" >&2; exit 1; }
 done
 echo "$zip holds quillory.exe, README.txt and LICENSE.txt."

@@ -252,17 +252,14 @@ public:
     }
     std::u16string text(std::string_view window, std::string_view control) override {
         QWidget* w = widget(window, control);
-        if (const auto* label = qobject_cast<QLabel*>(w)) {
-            return toU16(label->text());
-        }
-        if (const auto* button = qobject_cast<QPushButton*>(w)) {
-            return toU16(button->text());
+        if (const auto* box = qobject_cast<QPlainTextEdit*>(w)) {
+            return fromMultiLineText(box->toPlainText());
         }
         if (auto* line = qobject_cast<QLineEdit*>(w)) {
             return toU16(toldOf(line));
         }
-        const auto* box = qobject_cast<QPlainTextEdit*>(w);
-        return box != nullptr ? fromMultiLineText(box->toPlainText()) : u"(not shown)";
+        // A label's and a button's text is their "text" property.
+        return w != nullptr ? toU16(w->property("text").toString()) : u"(not shown)";
     }
     std::u16string accessible(std::string_view window, std::string_view control,
                               Told what) override {
@@ -272,12 +269,11 @@ public:
                             : u"(not shown)";
     }
     std::string focus() override {
-        const QWidget* focused = QApplication::focusWidget();
-        const bool inBox = focused != nullptr && openBox() == focused->window();
-        return focused == nullptr ? ""
-               : inBox
+        const QWidget* f = QApplication::focusWidget();
+        return f == nullptr ? ""
+               : openBox() == f->window()
                    ? "MessageBox"
-                   : (focused->window()->objectName() + '.' + focused->objectName()).toStdString();
+                   : (f->window()->objectName() + '.' + f->objectName()).toStdString();
     }
     std::optional<std::u16string> box() override {
         if (const QMessageBox* open = openBox()) {

@@ -242,11 +242,10 @@ public:
         }
         const HRESULT told = what == Told::Name ? object->get_accName(self, &spoken)
                                                 : object->get_accDescription(self, &spoken);
+        object->Release();
         if (told != S_OK) {
-            object->Release();
             return what == Told::Name ? u"(no name)" : u"";
         }
-        object->Release();
         const std::u16string text(reinterpret_cast<const char16_t*>(spoken), SysStringLen(spoken));
         SysFreeString(spoken);
         return text;
@@ -266,10 +265,9 @@ public:
     }
     std::optional<std::u16string> box() override {
         HWND open = openBox();
-        if (open == nullptr) {
-            return std::nullopt;
-        }
-        return win32::windowText(open) + u"\n" + win32::windowText(GetDlgItem(open, 0xFFFF));
+        return open == nullptr ? std::nullopt
+                               : std::optional(win32::windowText(open) + u"\n" +
+                                               win32::windowText(GetDlgItem(open, 0xFFFF)));
     }
     bool ended() override { return host_ != nullptr && host_->runEnded(); }
     std::optional<WindowView> view(std::string_view name) override {
