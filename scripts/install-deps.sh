@@ -22,7 +22,7 @@ run_packages=(
 )
 test_packages=(
     pkg-config qt6-base-private-dev fonts-dejavu-core
-    libgtest-dev librapidcheck-dev
+    libgtest-dev
     # a real X server for the tests, and what drives and traces the program there
     xvfb xdotool strace
     # GNOME's dark theme for Qt, in which the labels are read

@@ -100,9 +100,7 @@ public:
 std::unique_ptr<Driver> makeDriver();
 
 // Runs the steps against a freshly started program and stops it again.
-// afterEach, if given, sees the program once each step has settled.
-void run(Driver& driver, const std::vector<Step>& steps,
-         const std::function<void(Driver&)>& afterEach = {});
+void run(Driver& driver, const std::vector<Step>& steps);
 
 // A window as the learner sees it, in the form of tests/data/layouts.txt, and
 // the reference lines of that file with every [place and size] turned from
@@ -113,8 +111,5 @@ void run(Driver& driver, const std::vector<Step>& steps,
 // "unreadable" where it does not.
 std::vector<std::string> describe(Driver& driver, std::string_view window);
 std::vector<std::string> expectedLayout(std::string_view window, int dpi);
-
-// The snapshot of what the program shows now.
-std::string snapshot(Driver& driver);
 
 }  // namespace quillory::gui

@@ -114,9 +114,7 @@ void perform(Driver& d, const Step& s) {
 
 class Runner {
 public:
-    Runner(Driver& driver, const std::vector<Step>& steps,
-           const std::function<void(Driver&)>& afterEach)
-        : d_(driver), steps_(steps), afterEach_(afterEach) {}
+    Runner(Driver& driver, const std::vector<Step>& steps) : d_(driver), steps_(steps) {}
 
     void run() {
         d_.start();
@@ -129,7 +127,6 @@ public:
         while (next_ < steps_.size()) {  // the run is over: what is left only looks
             doNext();
         }
-        observe();
         d_.stop();
     }
 
@@ -158,42 +155,29 @@ private:
             doNext();
             return;
         }
-        observe();
         *alive_ = false;
         d_.quit(d_.ended() ? 0 : stepsFinished);  // an ended run's loop may be on its way out
     }
 
     void doNext() {
-        observe();
         const Step& step = steps_[next_++];
         SCOPED_TRACE(testing::Message() << "step " << next_ << ": " << step);
         deadline_ = std::chrono::steady_clock::now() + patience;
         perform(d_, step);  // may run a message box's loop, and the next steps in it
     }
 
-    // Once after each step, once it has settled.
-    void observe() {
-        if (afterEach_ && observed_ < next_) {
-            observed_ = next_;
-            afterEach_(d_);
-        }
-    }
-
     Driver& d_;
     const std::vector<Step>& steps_;
-    const std::function<void(Driver&)>& afterEach_;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     std::size_t next_ = 0;
-    std::size_t observed_ = 0;
     int turns_ = 0;
     std::chrono::steady_clock::time_point deadline_ = std::chrono::steady_clock::now() + patience;
 };
 
 }  // namespace
 
-void run(Driver& driver, const std::vector<Step>& steps,
-         const std::function<void(Driver&)>& afterEach) {
-    Runner(driver, steps, afterEach).run();
+void run(Driver& driver, const std::vector<Step>& steps) {
+    Runner(driver, steps).run();
 }
 
 namespace {
@@ -310,13 +294,6 @@ std::vector<std::string> expectedLayout(std::string_view window, int dpi) {
         lines.push_back(line.replace(open + 1, close - open - 1, pixels));
     }
     return lines;
-}
-
-std::string snapshot(Driver& d) {
-    const auto windows = d.windows();
-    const bool test = std::ranges::count(windows, "Form3") != 0;
-    const auto read = [&](const char* control) { return test ? d.text("Form3", control) : u""; };
-    return gui::snapshot(windows, read("Label1"), read("Text2"), read("Text3"), d.box(), d.ended());
 }
 
 }  // namespace quillory::gui

@@ -60,16 +60,4 @@ Step parseStep(std::string_view line) {
     return step;
 }
 
-std::string snapshot(std::vector<std::string> windows, std::u16string_view verb,
-                     std::u16string_view pastTense, std::u16string_view participle,
-                     const std::optional<std::u16string>& box, bool ended) {
-    std::ranges::sort(windows);
-    std::string line = "{windows:";
-    for (const auto& name : windows) {
-        line += ' ' + name;
-    }
-    line += "; verb " + quoted(verb) + ", answers " + quoted(pastTense) + ' ' + quoted(participle);
-    return line + (box ? "; box " + quoted(*box) : "") + (ended ? "; ended}" : "}");
-}
-
 }  // namespace quillory::gui

@@ -6,8 +6,7 @@
 #include <vector>
 
 // The one language the GUI tests speak: what a learner does to the program
-// and what they then see. Scripted scenarios are tables of these steps; the
-// random test generates them. Every backend runs them through one harness.
+// and what they then see. The scenarios are tables of these steps. Every backend runs them through one harness.
 namespace quillory::gui {
 
 struct Step {
@@ -48,16 +47,9 @@ struct Step {
     }
 };
 
-// What the random test compares after every step, as one line: all a
-// learner sees of the test's position (Form3's verb and answers, when it is
-// open) and of the run. A box is its title and text with a line break.
-std::string snapshot(std::vector<std::string> windows, std::u16string_view verb,
-                     std::u16string_view pastTense, std::u16string_view participle,
-                     const std::optional<std::u16string>& box, bool ended);
-
 // A step as one line of ASCII, as tests/data/scenarios.txt writes it:
 // kind, target, and text in double quotes with \uXXXX for a UTF-16 unit
-// beyond ASCII. The random test hands steps to the Windows program so.
+// beyond ASCII. A failing step is printed so.
 std::ostream& operator<<(std::ostream& out, const Step& step);
 Step parseStep(std::string_view line);
 
