@@ -176,9 +176,7 @@ private:
 
 }  // namespace
 
-void run(Driver& driver, const std::vector<Step>& steps) {
-    Runner(driver, steps).run();
-}
+void run(Driver& driver, const std::vector<Step>& steps) { Runner(driver, steps).run(); }
 
 namespace {
 
