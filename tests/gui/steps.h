@@ -6,7 +6,8 @@
 #include <vector>
 
 // The one language the GUI tests speak: what a learner does to the program
-// and what they then see. The scenarios are tables of these steps. Every backend runs them through one harness.
+// and what they then see. The scenarios are tables of these steps. Every backend runs them through
+// one harness.
 namespace quillory::gui {
 
 struct Step {
