@@ -14,14 +14,16 @@ cmake --build --preset release
 cpack --preset release
 deb=$(ls build/release/quillory_*.deb)
 
+# The package's triggers, the program and lintian (which leaves its scratch
+# files in TMPDIR) write in a folder of their own, removed afterwards.
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+
 # Any error or warning fails; lintian's informational tags do not.
-lintian --fail-on error,warning "$deb"
+TMPDIR="$home" lintian --fail-on error,warning "$deb"
 echo "lintian finds no error and no warning in $deb."
 
 sudo=$([ "$(id -u)" -eq 0 ] || echo sudo)
-# The package's triggers and the program write their caches in a home of
-# their own, not in the tester's.
-home=$(mktemp -d)
 apt() { $sudo env HOME="$home" DEBIAN_FRONTEND=noninteractive apt-get "$@"; }
 apt install -y "./$deb"
 trap 'apt remove -y quillory >/dev/null; rm -rf "$home"' EXIT
