@@ -37,6 +37,12 @@ public:
     [[nodiscard]] virtual std::u16string text(WindowId window, const ControlLayout& control) = 0;
     virtual void setText(WindowId window, const ControlLayout& control,
                          std::u16string_view text) = 0;
+    // Tells screen readers that a label given a name is now called name.
+    virtual void announceNameChange(WindowId window, const ControlLayout& label,
+                                    std::u16string_view name) = 0;
+    // Gives the control the description screen readers read after its name.
+    virtual void describe(WindowId window, const ControlLayout& control,
+                          std::u16string_view description) = 0;
     virtual void messageBox(std::u16string_view text) = 0;
     // Leaves the event loop: no window is loaded and no handler runs.
     virtual void endRun() = 0;

@@ -6,6 +6,8 @@
 #include <string>
 #include <utility>
 
+#include "host/spoken_text.h"
+
 namespace quillory {
 
 WindowHost::WindowHost(Toolkit& toolkit, Windows windows)
@@ -61,6 +63,11 @@ void WindowHost::show(WindowId id) {
         window(id).layout(), [this, id](std::string_view button) { click(id, button); },
         [this, id] { closeBox(id); });
     loaded_.at(indexOf(id)) = true;
+    for (const auto& control : layoutOf(id).controls) {
+        if (control.kind == ControlKind::Label) {
+            presentLabel(id, control, control.caption);
+        }
+    }
     window(id).onLoad(*this);
     toolkit_.present(id);
 }
@@ -79,7 +86,21 @@ std::u16string WindowHost::text(WindowId id, std::string_view control) {
 }
 
 void WindowHost::setText(WindowId id, std::string_view control, std::u16string_view text) {
-    toolkit_.setText(id, loadedControl(id, control), text);
+    const ControlLayout& shown = loadedControl(id, control);
+    toolkit_.setText(id, shown, text);
+    if (shown.kind == ControlKind::Label) {
+        presentLabel(id, shown, text);
+    }
+}
+
+void WindowHost::presentLabel(WindowId id, const ControlLayout& label, std::u16string_view text) {
+    const std::u16string spoken = spokenText(label, text);
+    if (!label.accessibleName.empty()) {
+        toolkit_.announceNameChange(id, label, spoken);
+    }
+    for (const auto* described : controlsDescribedBy(layoutOf(id), label)) {
+        toolkit_.describe(id, *described, spoken);
+    }
 }
 
 void WindowHost::messageBox(std::u16string_view text) { toolkit_.messageBox(text); }

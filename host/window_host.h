@@ -42,6 +42,9 @@ private:
     void handleEvent(const std::function<void()>& handling);
     Window& window(WindowId id) const;
     const ControlLayout& loadedControl(WindowId id, std::string_view name) const;
+    // Tells screen readers what the label says now: as its own name, where it
+    // shows a value, and as the description of every control it describes.
+    void presentLabel(WindowId id, const ControlLayout& label, std::u16string_view text);
     [[nodiscard]] bool anyLoaded() const;
 
     Toolkit& toolkit_;

@@ -48,21 +48,4 @@ void applyAccessibleName(QWidget& widget, const ControlLayout& control) {
     widget.setAccessibleName(toQString(spokenText(control, control.caption)));
 }
 
-void presentLabel(const QtWindow& window, const ControlLayout& label) {
-    auto* shown = qobject_cast<QLabel*>(window.control(label.name));
-    const QString spoken = toQString(spokenText(label, toU16(shown->text())));
-    if (!label.accessibleName.empty()) {
-        shown->setAccessibleName(spoken);
-        if (shown->isVisible()) {
-            QAccessibleEvent event(shown, QAccessible::ObjectShow);
-            QAccessible::updateAccessibility(&event);
-        }
-    }
-    // Qt tells screen readers of each change, and they speak the new
-    // description of the control that has the focus.
-    for (const auto* described : controlsDescribedBy(window.windowLayout(), label)) {
-        window.control(described->name)->setAccessibleDescription(spoken);
-    }
-}
-
 }  // namespace quillory

@@ -6,7 +6,6 @@ class QWidget;
 namespace quillory {
 
 struct ControlLayout;
-class QtWindow;
 
 // While it lives, the program's windows are presented to screen readers as
 // windows, and their one-line boxes as LineBox describes. Qt 6.4.2 presents
@@ -22,10 +21,5 @@ public:
 
 // Gives the control the accessible name its layout records, if any.
 void applyAccessibleName(QWidget& widget, const ControlLayout& control);
-
-// Tells screen readers what the label says now: as its own name, where it
-// shows a value, and as the description of every control it describes.
-// Called whenever its caption changes.
-void presentLabel(const QtWindow& window, const ControlLayout& label);
 
 }  // namespace quillory

@@ -1,5 +1,6 @@
 #include "host/qt/qt_toolkit.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDirIterator>
 #include <QIcon>
@@ -8,7 +9,6 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 
-#include "host/qt/qt_accessibility.h"
 #include "host/qt/qt_text.h"
 
 namespace quillory {
@@ -86,12 +86,28 @@ void QtToolkit::setText(WindowId id, const ControlLayout& control, std::u16strin
     QWidget& w = *window(id)->control(control.name);
     if (auto* label = qobject_cast<QLabel*>(&w)) {
         label->setText(toQString(text));
-        presentLabel(*window(id), control);
     } else if (auto* line = qobject_cast<QLineEdit*>(&w)) {
         line->setText(toQString(text));
     } else if (auto* box = qobject_cast<QPlainTextEdit*>(&w)) {
         box->setPlainText(toMultiLineText(text));
     }
+}
+
+void QtToolkit::announceNameChange(WindowId id, const ControlLayout& label,
+                                   std::u16string_view name) {
+    QWidget* shown = window(id)->control(label.name);
+    shown->setAccessibleName(toQString(name));
+    if (shown->isVisible()) {  // a notification is spoken as it shows
+        QAccessibleEvent event(shown, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+// Qt tells screen readers of the change, and they speak the new description
+// of the control that has the focus.
+void QtToolkit::describe(WindowId id, const ControlLayout& control,
+                         std::u16string_view description) {
+    window(id)->control(control.name)->setAccessibleDescription(toQString(description));
 }
 
 void QtToolkit::messageBox(std::u16string_view text) {

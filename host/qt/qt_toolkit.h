@@ -27,6 +27,10 @@ public:
     void destroy(WindowId id) override;
     [[nodiscard]] std::u16string text(WindowId id, const ControlLayout& control) override;
     void setText(WindowId id, const ControlLayout& control, std::u16string_view text) override;
+    void announceNameChange(WindowId id, const ControlLayout& label,
+                            std::u16string_view name) override;
+    void describe(WindowId id, const ControlLayout& control,
+                  std::u16string_view description) override;
     void messageBox(std::u16string_view text) override;
     void endRun() override;
     [[noreturn]] void stopProgram(const std::string& reason) override;

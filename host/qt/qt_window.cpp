@@ -153,11 +153,6 @@ QtWindow::QtWindow(const WindowLayout& layout, QtFonts& fonts, const ButtonHandl
         }
         previous = widget;
     }
-    for (const auto& control : layout.controls) {
-        if (control.kind == ControlKind::Label) {
-            presentLabel(*this, control);
-        }
-    }
     applyColours();
 }
 
@@ -194,14 +189,10 @@ QWidget* QtWindow::createControl(const ControlLayout& control, QtFonts& fonts,
         widget = label;
         break;
     }
-    case ControlKind::TextBox:
-        widget = createTextBox(control, this);
-        widget->setFocusPolicy(Qt::StrongFocus);
-        break;
+    case ControlKind::TextBox: widget = createTextBox(control, this); break;
     case ControlKind::Button: {
         auto* button = new CaptionButton(toQString(control.caption), this);
         button->setAutoDefault(false);
-        button->setFocusPolicy(Qt::StrongFocus);
         const std::string_view name = control.name;
         connect(button, &QPushButton::clicked, this, [onButton, name] { onButton(name); });
         widget = button;
@@ -209,6 +200,7 @@ QWidget* QtWindow::createControl(const ControlLayout& control, QtFonts& fonts,
     }
     }
     widget->setObjectName(toQString(control.name));
+    widget->setFocusPolicy(control.takesFocus() ? Qt::StrongFocus : Qt::NoFocus);
     widget->setGeometry(toPixels(control.rect));
     if (control.font) {
         widget->setFont(fonts.font(*control.font));

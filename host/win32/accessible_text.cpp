@@ -58,8 +58,4 @@ void describe(HWND window, std::u16string_view description) {
     }
 }
 
-void nameChanged(HWND window) {
-    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window, OBJID_CLIENT, CHILDID_SELF);
-}
-
 }  // namespace quillory::win32

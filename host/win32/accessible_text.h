@@ -30,8 +30,4 @@ bool giveAccessibleText(HWND window, AccessibleText text);
 // Changes the description of a window given texts, and tells screen readers.
 void describe(HWND window, std::u16string_view description);
 
-// Tells screen readers that the name of a control that shows a value
-// changed with its text.
-void nameChanged(HWND window);
-
 }  // namespace quillory::win32

@@ -17,7 +17,7 @@ NativeStyle windowStyle(Border border) {
 }
 
 NativeStyle controlStyle(const ControlLayout& control) {
-    const DWORD child = WS_CHILD | WS_VISIBLE;
+    const DWORD child = WS_CHILD | WS_VISIBLE | (control.takesFocus() ? WS_TABSTOP : 0);
     switch (control.kind) {
     case ControlKind::Label:
         // Plain text that wraps at words; an "&" in it is just a character.
@@ -25,11 +25,11 @@ NativeStyle controlStyle(const ControlLayout& control) {
     case ControlKind::Button:
         // Never a default button: Enter in a text box presses nothing. A
         // caption too long for one line wraps, as the layouts expect.
-        return {L"BUTTON", child | WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE, 0};
+        return {L"BUTTON", child | BS_PUSHBUTTON | BS_MULTILINE, 0};
     case ControlKind::TextBox: break;
     }
     const auto& box = control.textBox;
-    DWORD style = child | WS_TABSTOP | ES_LEFT;
+    DWORD style = child | ES_LEFT;
     if (box.multiLine) {
         style |= ES_MULTILINE | ES_AUTOVSCROLL;
         style |= box.verticalScrollBar ? WS_VSCROLL : 0;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "host/win32/accessible_text.h"
 #include "host/win32/wide_text.h"
 
 namespace quillory::win32 {
@@ -50,7 +51,19 @@ std::u16string Win32Toolkit::text(WindowId id, const ControlLayout& control) {
 }
 
 void Win32Toolkit::setText(WindowId id, const ControlLayout& control, std::u16string_view text) {
-    loaded(id).setText(control, text);
+    setWindowText(loaded(id).control(control.name), text);
+}
+
+void Win32Toolkit::announceNameChange(WindowId id, const ControlLayout& label,
+                                      std::u16string_view /*name*/) {
+    // Its accessible object reads the new name from the label's text.
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, loaded(id).control(label.name), OBJID_CLIENT,
+                   CHILDID_SELF);
+}
+
+void Win32Toolkit::describe(WindowId id, const ControlLayout& control,
+                            std::u16string_view description) {
+    win32::describe(loaded(id).control(control.name), description);
 }
 
 void Win32Toolkit::messageBox(std::u16string_view text) {

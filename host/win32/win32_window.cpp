@@ -149,11 +149,6 @@ void Win32Window::createControls() {
         SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(index)), FALSE);
         giveAccessibleTexts(control, created);
     }
-    for (const auto& control : layout_.controls) {
-        if (control.kind == ControlKind::Label) {
-            presentLabel(control, control.caption);
-        }
-    }
 }
 
 void Win32Window::giveAccessibleTexts(const ControlLayout& control, HWND created) {
@@ -161,22 +156,6 @@ void Win32Window::giveAccessibleTexts(const ControlLayout& control, HWND created
     if ((named || !control.describedBy.empty()) &&
         !giveAccessibleText(created, {.named = named ? &control : nullptr})) {
         throw std::runtime_error("cannot name the control " + std::string(control.name));
-    }
-}
-
-void Win32Window::setText(const ControlLayout& control, std::u16string_view text) {
-    setWindowText(this->control(control.name), text);
-    if (control.kind == ControlKind::Label) {
-        presentLabel(control, text);
-    }
-}
-
-void Win32Window::presentLabel(const ControlLayout& label, std::u16string_view text) {
-    if (!label.accessibleName.empty()) {
-        nameChanged(control(label.name));
-    }
-    for (const auto* described : controlsDescribedBy(layout_, label)) {
-        describe(control(described->name), spokenText(label, text));
     }
 }
 

@@ -29,8 +29,6 @@ public:
     // The layout record of one of this window's controls, or nullptr.
     [[nodiscard]] const ControlLayout* controlLayout(HWND control) const;
     [[nodiscard]] UINT dpi() const { return dpi_; }
-    // Shows text in the control, and presents a label anew.
-    void setText(const ControlLayout& control, std::u16string_view text);
 
     // Whether window is a top-level window of the program.
     [[nodiscard]] static bool isProgramWindow(HWND window);
@@ -49,9 +47,6 @@ private:
     void createControls();
     // Gives the control the texts a screen reader needs, if any.
     void giveAccessibleTexts(const ControlLayout& control, HWND created);
-    // Tells screen readers what the label now says: as its own name, where
-    // it shows a value, and as the description of every control it describes.
-    void presentLabel(const ControlLayout& label, std::u16string_view text);
     // Sizes the window, places the controls and sets their fonts for dpi.
     void applyDpi(UINT dpi);
     // Gives the window the layout's client size at its DPI, if it has not.
