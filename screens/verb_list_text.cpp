@@ -18,21 +18,28 @@ constexpr std::array<std::u16string_view, 19> groupStarts{
     u"pay", u"read", u"saw", u"slide", u"spoil", u"take", u"think", u"understand", u"wake"};
 // clang-format on
 
-// Rows printed differently from the test's forms: slashes, the alternative
-// first, or a form left out. An empty text means "as the rule builds it".
-struct PrintedForms {
+// The lines where the printed list this text reproduces departs from the
+// rule, kept as printed: slashes, the alternative first, a form left out, a
+// run of tabs of its own. An empty text is built by the rule; so is a run of 0.
+struct PrintedLine {
     std::u16string_view infinitive;
-    std::u16string_view pastTense;
-    std::u16string_view pastParticiple;
+    std::u16string_view pastTense{};
+    std::u16string_view pastParticiple{};
+    std::size_t tabsAfterInfinitive = 3;
+    std::size_t tabsAfterPastTense = 0;
 };
 
 // clang-format off
-constexpr std::array<PrintedForms, 6> printedExceptions{{
+constexpr std::array<PrintedLine, 10> printedExceptions{{
     {u"awake", u"", u"awaked, awoken"},
     {u"be", u"was/were", u""},
     {u"bear", u"", u"borne/born"},
+    {u"bid", u"", u"", 3, 4},
     {u"dream", u"dreamed, dreamt", u"dreamed, dreamt"},
+    {u"light", u"", u"", 3, 4},
     {u"stride", u"", u"stridden"},
+    {u"understand", u"", u"", 2, 3},
+    {u"undertake", u"", u"", 2, 3},
     {u"wed", u"wedded, wed", u"wedded, wed"},
 }};
 // clang-format on
@@ -42,45 +49,33 @@ bool contains(const std::array<std::u16string_view, N>& list, std::u16string_vie
     return std::ranges::find(list, word) != list.end();
 }
 
-std::u16string joinForms(std::u16string_view first, std::u16string_view alternative) {
-    std::u16string text(first);
-    if (!alternative.empty()) {
+// The text the printed list gives, or else the form and its alternative.
+std::u16string formsText(std::u16string_view printed, std::u16string_view form,
+                         std::u16string_view alternative) {
+    std::u16string text(printed.empty() ? form : printed);
+    if (printed.empty() && !alternative.empty()) {
         text.append(u", ").append(alternative);
     }
     return text;
 }
 
-const PrintedForms* exceptionFor(std::u16string_view infinitive) {
-    const auto* found = std::ranges::find(printedExceptions, infinitive, &PrintedForms::infinitive);
-    return found == printedExceptions.end() ? nullptr : found;
+PrintedLine printedLine(std::u16string_view infinitive) {
+    const auto* found = std::ranges::find(printedExceptions, infinitive, &PrintedLine::infinitive);
+    return found == printedExceptions.end() ? PrintedLine{infinitive} : *found;
 }
 
 std::u16string tabs(std::size_t count) { return std::u16string(count, u'\t'); }
 
-// How many tabs follow the infinitive and the past tense on a verb's line.
-std::pair<std::size_t, std::size_t> tabRuns(std::u16string_view infinitive,
-                                            std::u16string_view pastTense) {
-    if (infinitive == u"understand" || infinitive == u"undertake") {
-        return {2, 3};
-    }
-    const bool keepsFour = infinitive == u"bid" || infinitive == u"light";
-    const bool hasComma = pastTense.find(u',') != std::u16string_view::npos;
-    return {3, hasComma && !keepsFour ? 3 : 4};
-}
-
 std::u16string verbLine(const VerbRow& row) {
-    auto pastTense = joinForms(row.pastTense, row.pastTenseAlt);
-    auto pastParticiple = joinForms(row.pastParticiple, row.pastParticipleAlt);
-    if (const auto* printed = exceptionFor(row.infinitive)) {
-        if (!printed->pastTense.empty()) {
-            pastTense = printed->pastTense;
-        }
-        if (!printed->pastParticiple.empty()) {
-            pastParticiple = printed->pastParticiple;
-        }
-    }
-    const auto [afterInfinitive, afterPastTense] = tabRuns(row.infinitive, pastTense);
-    return std::u16string(row.infinitive) + tabs(afterInfinitive) + pastTense +
+    const PrintedLine printed = printedLine(row.infinitive);
+    const auto pastTense = formsText(printed.pastTense, row.pastTense, row.pastTenseAlt);
+    const auto pastParticiple =
+        formsText(printed.pastParticiple, row.pastParticiple, row.pastParticipleAlt);
+    // A past tense with a comma is followed by one tab fewer.
+    const std::size_t afterPastTense = printed.tabsAfterPastTense != 0 ? printed.tabsAfterPastTense
+                                       : pastTense.find(u',') != std::u16string::npos ? 3
+                                                                                      : 4;
+    return std::u16string(row.infinitive) + tabs(printed.tabsAfterInfinitive) + pastTense +
            tabs(afterPastTense) + pastParticiple + std::u16string(newLine);
 }
 
