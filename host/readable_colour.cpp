@@ -6,7 +6,6 @@
 namespace quillory {
 namespace {
 
-constexpr double readable = 4.5;  // WCAG's floor for text of ordinary size
 constexpr Colour black{0, 0, 0};
 constexpr Colour white{255, 255, 255};
 // The darkest face the layouts' colours were chosen on: the classic
@@ -52,12 +51,12 @@ Colour readableColour(Colour design, const Palette& palette) {
         return design;
     }
     // Towards whichever of white and black stands out more; that end reaches
-    // 4.5:1 on any background, so the way always ends readable.
+    // readableContrast on any background, so the way always ends readable.
     const Colour end =
         contrastRatio(white, background) >= contrastRatio(black, background) ? white : black;
     for (int step = 0; step < 255; ++step) {
         if (const Colour shade = between(design, end, step);
-            contrastRatio(shade, background) >= readable) {
+            contrastRatio(shade, background) >= readableContrast) {
             return shade;
         }
     }

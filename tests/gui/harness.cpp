@@ -180,8 +180,6 @@ void run(Driver& driver, const std::vector<Step>& steps) { Runner(driver, steps)
 
 namespace {
 
-constexpr double readable = 4.5;
-
 bool lightDefault() { return std::getenv("QUILLORY_APPEARANCE") == nullptr; }
 
 // The contrast ratio of two colours, as the program reckons it (WCAG 2).
@@ -254,7 +252,7 @@ std::vector<std::string> describe(Driver& d, std::string_view window) {
         const auto [text, background] = textOn(*view, c.place);
         if (c.kind == "label" && lightDefault() && written(text) != written(view->text)) {
             line << " colour " << written(text);
-        } else if (c.kind == "label" && contrast(text, background) < readable) {
+        } else if (c.kind == "label" && contrast(text, background) < readableContrast) {
             line << " unreadable at " << contrast(text, background) << ":1";
         }
         line << (c.clipped ? " clipped" : "");
