@@ -11,6 +11,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QImage>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -219,7 +220,20 @@ public:
     }
     void type(std::u16string_view text) override {
         for (const char32_t c : toQString(text).toUcs4()) {
-            sendKey(Qt::Key_unknown, QString::fromUcs4(&c, 1));  // a widget reads the text
+            const QString typed = QString::fromUcs4(&c, 1);
+            // Beyond ASCII a letter comes from an input method (a compose key,
+            // IBus) where the focused widget takes one, committed straight to it
+            // as Qt's input contexts do; elsewhere a widget reads a key's text.
+            QObject* focus = QGuiApplication::focusObject();
+            QInputMethodQueryEvent takes(Qt::ImEnabled);
+            if (c > 0x7f && focus != nullptr && QCoreApplication::sendEvent(focus, &takes) &&
+                takes.value(Qt::ImEnabled).toBool()) {
+                QInputMethodEvent commit;
+                commit.setCommitString(typed);
+                QCoreApplication::sendEvent(focus, &commit);
+            } else {
+                sendKey(Qt::Key_unknown, typed);
+            }
         }
     }
     void press(std::string_view key) override {
