@@ -9,9 +9,10 @@
 namespace quillory {
 
 // The fonts the windows are drawn with. Each family a layout names is matched
-// to an installed family once per run: left to itself, Qt walks a missing
-// family and each of its substitutes again, asking fontconfig about every
-// one, for each size it loads.
+// to an installed family once per run: left to itself, Qt 6.4.2 walks a
+// missing family and each of its substitutes again, asking fontconfig about
+// every one, for each size it loads. Only time shows whether a newer Qt still
+// does, and no test times the program: compare bench/run.sh without this.
 class QtFonts {
 public:
     QtFonts();

@@ -30,8 +30,8 @@ Colour systemColour(int index) {
     return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
 }
 
-// What the windows are drawn with now. Wine reports high contrast as off
-// whatever its colours, so the colours themselves count too.
+// What the windows are drawn with now. Wine 8.0 reports high contrast as off
+// whatever its colours, so the colours count too, until WineStillNeeds fails.
 Palette systemPalette() {
     HIGHCONTRASTW highContrast{};
     highContrast.cbSize = sizeof highContrast;

@@ -26,11 +26,12 @@ def steps():  # tests/data/spoken.txt: the learner's keys, and what Orca must th
 # Seconds to wait for Orca's first words or a step's lines: a hang's guard,
 # long enough for a sanitized build on two busy cores.
 PATIENCE = 60
-# Orca's launcher will not start while the same user runs another Orca
-# anywhere on the machine (it asks pgrep), and says so only on its output: a
-# learner's own Orca, or this test run at the same time elsewhere, would leave
-# this one silent. This Orca has a desktop of its own, so it starts without
-# that check, and under its interpreter's name, keeping it from the others'.
+# Orca 43.1's launcher (Debian 12) will not start while the same user runs
+# another Orca anywhere on the machine (it asks pgrep), and says so only on its
+# output: a learner's own Orca, or this test run at the same time elsewhere,
+# would leave this one silent. This Orca has a desktop of its own, so it starts
+# without that check, and under its interpreter's name, keeping it from the
+# others'. run() fails once the launcher no longer makes that check.
 ORCA = """import shutil, sys
 launcher = {"__name__": "launcher", "__file__": shutil.which("orca")}
 exec(open(launcher["__file__"]).read(), launcher)
@@ -86,7 +87,9 @@ def run(program, home, speech, start):
     start("speech-dispatcher", ["speech-dispatcher", "--run-single", "--timeout", "0",
                                 "--socket-path", socket], env)
     wait_until(lambda: os.path.exists(socket), lambda: "speech-dispatcher did not start")
-    python = Path(shutil.which("orca")).read_text().splitlines()[0][2:].split()  # its #! line
+    launcher = Path(shutil.which("orca")).read_text()
+    assert "if otherOrcas():" in launcher, "Orca no longer checks for other Orcas: drop ORCA's patch"
+    python = launcher.splitlines()[0][2:].split()  # its #! line
     orca = start("orca", [*python, "-c", ORCA, "--debug-file", speech.path], env)
     speech.expect(["Screen reader on."], orca)
     start("quillory", [program], env)
