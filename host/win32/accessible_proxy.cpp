@@ -66,81 +66,47 @@ public:
         return answer(text_.description, description);
     }
 
-    // IDispatch and the rest of IAccessible, from the standard object.
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-        return standard_->GetTypeInfoCount(count);
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override {
-        return standard_->GetTypeInfo(index, locale, info);
-    }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
-                                            DISPID* ids) override {
-        return standard_->GetIDsOfNames(iid, names, count, locale, ids);
-    }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID locale, WORD flags,
-                                     DISPPARAMS* parameters, VARIANT* result, EXCEPINFO* exception,
-                                     UINT* argumentError) override {
-        return standard_->Invoke(id, iid, locale, flags, parameters, result, exception,
-                                 argumentError);
-    }
-    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
-        return standard_->get_accParent(parent);
-    }
-    HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
-        return standard_->get_accChildCount(count);
-    }
-    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override {
-        return standard_->get_accChild(child, object);
-    }
-    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
-        return standard_->get_accValue(child, value);
-    }
-    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
-        return standard_->get_accRole(child, role);
-    }
-    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
-        return standard_->get_accState(child, state);
-    }
-    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
-        return standard_->get_accHelp(child, help);
-    }
-    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) override {
-        return standard_->get_accHelpTopic(file, child, topic);
-    }
-    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override {
-        return standard_->get_accKeyboardShortcut(child, shortcut);
-    }
-    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override {
-        return standard_->get_accFocus(child);
-    }
-    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override {
-        return standard_->get_accSelection(children);
-    }
-    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
-        return standard_->get_accDefaultAction(child, action);
-    }
-    HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override {
-        return standard_->accSelect(flags, child);
-    }
-    HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
-                                          VARIANT child) override {
-        return standard_->accLocation(left, top, width, height, child);
-    }
-    HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* end) override {
-        return standard_->accNavigate(direction, start, end);
-    }
-    HRESULT STDMETHODCALLTYPE accHitTest(LONG left, LONG top, VARIANT* child) override {
-        return standard_->accHitTest(left, top, child);
-    }
-    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
-        return standard_->accDoDefaultAction(child);
-    }
-    HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override {
-        return standard_->put_accName(child, name);
-    }
-    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override {
-        return standard_->put_accValue(child, value);
-    }
+    // IDispatch and the rest of IAccessible: each call goes to the standard
+    // object as it is.
+#define QUILLORY_FROM_STANDARD(method, parameters, arguments) \
+    HRESULT STDMETHODCALLTYPE method parameters override { return standard_->method arguments; }
+    // clang-format off
+    QUILLORY_FROM_STANDARD(GetTypeInfoCount, (UINT* count), (count))
+    QUILLORY_FROM_STANDARD(GetTypeInfo, (UINT index, LCID locale, ITypeInfo** info),
+                           (index, locale, info))
+    QUILLORY_FROM_STANDARD(GetIDsOfNames,
+                           (REFIID iid, LPOLESTR* names, UINT count, LCID locale, DISPID* ids),
+                           (iid, names, count, locale, ids))
+    QUILLORY_FROM_STANDARD(Invoke,
+                           (DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* parameters,
+                            VARIANT* result, EXCEPINFO* exception, UINT* argumentError),
+                           (id, iid, locale, flags, parameters, result, exception, argumentError))
+    QUILLORY_FROM_STANDARD(get_accParent, (IDispatch** parent), (parent))
+    QUILLORY_FROM_STANDARD(get_accChildCount, (LONG* count), (count))
+    QUILLORY_FROM_STANDARD(get_accChild, (VARIANT child, IDispatch** object), (child, object))
+    QUILLORY_FROM_STANDARD(get_accValue, (VARIANT child, BSTR* value), (child, value))
+    QUILLORY_FROM_STANDARD(get_accRole, (VARIANT child, VARIANT* role), (child, role))
+    QUILLORY_FROM_STANDARD(get_accState, (VARIANT child, VARIANT* state), (child, state))
+    QUILLORY_FROM_STANDARD(get_accHelp, (VARIANT child, BSTR* help), (child, help))
+    QUILLORY_FROM_STANDARD(get_accHelpTopic, (BSTR* file, VARIANT child, LONG* topic),
+                           (file, child, topic))
+    QUILLORY_FROM_STANDARD(get_accKeyboardShortcut, (VARIANT child, BSTR* shortcut),
+                           (child, shortcut))
+    QUILLORY_FROM_STANDARD(get_accFocus, (VARIANT* child), (child))
+    QUILLORY_FROM_STANDARD(get_accSelection, (VARIANT* children), (children))
+    QUILLORY_FROM_STANDARD(get_accDefaultAction, (VARIANT child, BSTR* action), (child, action))
+    QUILLORY_FROM_STANDARD(accSelect, (LONG flags, VARIANT child), (flags, child))
+    QUILLORY_FROM_STANDARD(accLocation,
+                           (LONG* left, LONG* top, LONG* width, LONG* height, VARIANT child),
+                           (left, top, width, height, child))
+    QUILLORY_FROM_STANDARD(accNavigate, (LONG direction, VARIANT start, VARIANT* end),
+                           (direction, start, end))
+    QUILLORY_FROM_STANDARD(accHitTest, (LONG left, LONG top, VARIANT* child), (left, top, child))
+    QUILLORY_FROM_STANDARD(accDoDefaultAction, (VARIANT child), (child))
+    QUILLORY_FROM_STANDARD(put_accName, (VARIANT child, BSTR name), (child, name))
+    QUILLORY_FROM_STANDARD(put_accValue, (VARIANT child, BSTR value), (child, value))
+    // clang-format on
+#undef QUILLORY_FROM_STANDARD
 
 private:
     ~NamedAccessible() { standard_->Release(); }
