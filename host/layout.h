@@ -77,12 +77,8 @@ struct WindowLayout {
 
     // The control called name, or nullptr.
     [[nodiscard]] const ControlLayout* find(std::string_view name) const {
-        for (const auto& control : controls) {
-            if (control.name == name) {
-                return &control;
-            }
-        }
-        return nullptr;
+        const auto found = std::ranges::find(controls, name, &ControlLayout::name);
+        return found != controls.end() ? &*found : nullptr;
     }
 
     // Every control in the order Tab visits them: by tab index, and in

@@ -15,17 +15,6 @@ std::u16string spokenText(const ControlLayout& control, std::u16string_view text
     return spoken;
 }
 
-std::vector<const ControlLayout*> controlsDescribedBy(const WindowLayout& window,
-                                                      const ControlLayout& label) {
-    std::vector<const ControlLayout*> described;
-    for (const auto& control : window.controls) {
-        if (control.describedBy == label.name) {
-            described.push_back(&control);
-        }
-    }
-    return described;
-}
-
 std::u16string windowDescription(const WindowLayout& window) {
     std::vector<const ControlLayout*> lines;
     for (const auto& control : window.controls) {

@@ -17,11 +17,6 @@ namespace quillory {
 // other control says its own text.
 std::u16string spokenText(const ControlLayout& control, std::u16string_view text);
 
-// The controls whose description is the label's spoken text, read after
-// their own name and kept in step as the label changes.
-std::vector<const ControlLayout*> controlsDescribedBy(const WindowLayout& window,
-                                                      const ControlLayout& label);
-
 // The captions of the labels that describe the window, a line each, in the
 // order they are read on screen: top to bottom, then left to right.
 std::u16string windowDescription(const WindowLayout& window);

@@ -98,8 +98,10 @@ void WindowHost::presentLabel(WindowId id, const ControlLayout& label, std::u16s
     if (!label.accessibleName.empty()) {
         toolkit_.announceNameChange(id, label, spoken);
     }
-    for (const auto* described : controlsDescribedBy(layoutOf(id), label)) {
-        toolkit_.describe(id, *described, spoken);
+    for (const auto& control : layoutOf(id).controls) {
+        if (control.describedBy == label.name) {
+            toolkit_.describe(id, control, spoken);
+        }
     }
 }
 

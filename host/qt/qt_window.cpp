@@ -142,16 +142,9 @@ QtWindow::QtWindow(const WindowLayout& layout, QtFonts& fonts, const ButtonHandl
         resize(client);
     }
 
-    QWidget* previous = nullptr;
+    // Made in tab order, which Qt's focus chain follows: it is the order of making.
     for (const auto* control : layout.inTabOrder()) {
-        QWidget* widget = createControl(*control, fonts, onButton);
-        if (!control->takesFocus()) {
-            continue;
-        }
-        if (previous != nullptr) {
-            setTabOrder(previous, widget);
-        }
-        previous = widget;
+        createControl(*control, fonts, onButton);
     }
     applyColours();
 }
