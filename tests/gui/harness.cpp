@@ -85,22 +85,9 @@ bool ready(Driver& d, const Step& s) {
 
 void perform(Driver& d, const Step& s) {
     const auto w = s.window();
-    const auto c = s.control();
     switch (s.kind) {
-    case Click: return d.click(w, c);
+    case Click: return d.click(w, s.control());
     case Type: return d.type(s.text);
-    case TypeInto:
-    case AltIn:
-        if (d.box() || !d.shown(w)) {
-            return;
-        }
-        if (s.kind == AltIn) {
-            d.click(w, "Label2");
-            return d.pressAlt(s.control().front());
-        }
-        d.click(w, c);
-        d.press("End");
-        return d.type(s.text);
     case Press: return d.press(s.target);
     case Alt: return d.pressAlt(s.target.front());
     case CloseBox: return d.closeBox(w);

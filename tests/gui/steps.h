@@ -19,8 +19,6 @@ struct Step {
         // open, or that a message box blocks, changes nothing.
         Click,     // the control, in its middle
         Type,      // text, key by key, into whatever has the focus
-        TypeInto,  // click the control, End, type text; only while its window is open and no box is
-        AltIn,     // click Form3's heading Label2, then Alt with the letter; only likewise
         Press,     // the key
         Alt,       // Alt with the letter
         CloseBox,  // the window's title-bar close box

@@ -32,17 +32,13 @@ TEST(QtProgram, AnswerBoxSetsOnlyItsOneSelection) {
     EXPECT_EQ(box.selectedText(), QStringLiteral("ro"));
 }
 
-std::string noLongerNeeded(const char* workaround) {
-    return std::string("Qt ") + qVersion() + " no longer needs " + workaround + ": remove it";
-}
-
 // Qt's own interface tells each character as an empty run of text attributes.
 TEST(QtStillNeeds, LineBoxInterface) {
     QLineEdit box(QStringLiteral("arose"));
-    int start = 0;
-    int end = 0;
+    int start = 0, end = 0;
     QAccessible::queryAccessibleInterface(&box)->textInterface()->attributes(0, &start, &end);
-    EXPECT_EQ(end, start) << noLongerNeeded("lineBoxInterface in host/qt/qt_line_box.cpp");
+    EXPECT_EQ(end, start)
+        << "Qt no longer needs lineBoxInterface (host/qt/qt_line_box.cpp): remove it";
 }
 
 // An input method's text gets into a read-only box, which can be selected.
@@ -53,7 +49,7 @@ TEST(QtStillNeeds, TextArea) {
     commit.setCommitString(QStringLiteral("x"));
     QCoreApplication::sendEvent(&box, &commit);
     EXPECT_EQ(box.toPlainText(), QStringLiteral("xlist"))
-        << noLongerNeeded("TextArea in host/qt/qt_window.cpp");
+        << "Qt no longer needs TextArea in host/qt/qt_window.cpp: remove it";
 }
 
 }  // namespace

@@ -4,8 +4,6 @@
 
 #include <cstdlib>
 
-namespace {
-
 // Wine 8.0 says high contrast is off whatever the registry says
 // (high_contrast.sh sets it as the control panel does), so the program also
 // tells it by the colours (systemPalette in host/win32/win32_window.cpp).
@@ -18,8 +16,6 @@ TEST(WineStillNeeds, HighContrastGuessedFromColours) {
     EXPECT_EQ(asked.dwFlags & HCF_HIGHCONTRASTON, 0U)
         << "Wine tells high contrast now: systemPalette need not guess it from the colours";
 }
-
-}  // namespace
 
 int main(int argc, char* argv[]) {
     testing::InitGoogleTest(&argc, argv);
