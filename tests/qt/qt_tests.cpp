@@ -37,8 +37,8 @@ TEST(QtStillNeeds, LineBoxInterface) {
     QLineEdit box(QStringLiteral("arose"));
     int start = 0, end = 0;
     QAccessible::queryAccessibleInterface(&box)->textInterface()->attributes(0, &start, &end);
-    EXPECT_EQ(end, start)
-        << "Qt no longer needs lineBoxInterface (host/qt/qt_line_box.cpp): remove it";
+    EXPECT_EQ(end, start) << "Qt " << qVersion()
+                          << " no longer needs lineBoxInterface in qt_line_box.cpp: remove it";
 }
 
 // An input method's text gets into a read-only box, which can be selected.
@@ -49,7 +49,7 @@ TEST(QtStillNeeds, TextArea) {
     commit.setCommitString(QStringLiteral("x"));
     QCoreApplication::sendEvent(&box, &commit);
     EXPECT_EQ(box.toPlainText(), QStringLiteral("xlist"))
-        << "Qt no longer needs TextArea in host/qt/qt_window.cpp: remove it";
+        << "Qt " << qVersion() << " no longer needs TextArea in host/qt/qt_window.cpp: remove it";
 }
 
 }  // namespace
