@@ -1,9 +1,14 @@
 #include "host/win32/control_styles.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "host/twips.h"
+#include "host/win32/gdi_font.h"
+#include "host/win32/wide_text.h"
 
 namespace quillory::win32 {
 
@@ -52,5 +57,48 @@ LOGFONTW layoutFont(const Font& font, UINT dpi) {
     std::copy_n(font.family.data(), length, logical.lfFaceName);
     return logical;
 }
+
+LOGFONTW fittedFont(LOGFONTW font, const ControlLayout& control, UINT dpi) {
+    // A button draws its caption inside its focus rectangle, 4 pixels in at
+    // 96 DPI. It lays the caption out in that room, then draws it in the
+    // rectangle that took, where Wine lays it out again: what shows is that.
+    const int edge = control.kind == ControlKind::Button ? MulDiv(4, static_cast<int>(dpi), 96) : 0;
+    const int width = twipsToPixels(control.rect.width, static_cast<int>(dpi)) - 2 * edge;
+    const int height = twipsToPixels(control.rect.height, static_cast<int>(dpi)) - 2 * edge;
+    const UINT flags = DT_CALCRECT | DT_WORDBREAK | (edge != 0 ? DT_CENTER : DT_NOPREFIX);
+    const std::u16string caption(control.caption);
+    HDC dc = GetDC(nullptr);
+    for (; control.kind != ControlKind::TextBox && font.lfHeight < -1; ++font.lfHeight) {
+        const GdiFont trial(font);
+        const HGDIOBJ before = SelectObject(dc, trial.handle());
+        RECT laid{0, 0, width, 0};
+        DrawTextW(dc, wide(caption), -1, &laid, flags);
+        RECT shown{0, 0, laid.right, 0};
+        DrawTextW(dc, wide(caption), -1, &shown, flags);
+        SelectObject(dc, before);
+        if (std::max(laid.right, shown.right) <= width && shown.bottom <= height) {
+            break;
+        }
+    }
+    ReleaseDC(nullptr, dc);
+    return font;
+}
+
+namespace {
+
+// A list to read keeps the learner's place: answering without
+// DLGC_HASSETSEL, it is not selected whole when it gets the focus.
+LRESULT CALLBACK keepingPlace(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                              DWORD_PTR /*data*/) {
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(box, &keepingPlace, id);
+    }
+    const LRESULT answer = DefSubclassProc(box, message, wParam, lParam);
+    return message == WM_GETDLGCODE ? answer & ~DLGC_HASSETSEL : answer;
+}
+
+}  // namespace
+
+void keepPlaceOnFocus(HWND box) { SetWindowSubclass(box, &keepingPlace, 0, 0); }
 
 }  // namespace quillory::win32

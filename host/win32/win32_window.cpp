@@ -146,6 +146,9 @@ void Win32Window::createControls() {
             throw std::runtime_error("cannot create the control " + std::string(control.name));
         }
         controls_[index] = created;
+        if (control.textBox.multiLine) {
+            keepPlaceOnFocus(created);
+        }
         SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(index)), FALSE);
         giveAccessibleTexts(control, created);
     }
@@ -181,10 +184,14 @@ void Win32Window::presentLabel(const ControlLayout& label, std::u16string_view t
 }
 
 void Win32Window::createFonts() {
-    messageFont_ = GdiFont(messageFont(dpi_));
+    const LOGFONTW message = messageFont(dpi_);
+    messageFont_ = GdiFont(message);
     layoutFonts_.clear();
     for (const auto& control : layout_.controls) {
-        layoutFonts_.push_back(control.font ? GdiFont(layoutFont(*control.font, dpi_)) : GdiFont());
+        const auto font =
+            fittedFont(control.font ? layoutFont(*control.font, dpi_) : message, control, dpi_);
+        const bool own = control.font || font.lfHeight != message.lfHeight;
+        layoutFonts_.push_back(own ? GdiFont(font) : GdiFont());
     }
 }
 

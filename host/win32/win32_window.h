@@ -66,7 +66,7 @@ private:
     std::vector<HWND> controls_;  // in layout order
     UINT dpi_;
     GdiFont messageFont_;
-    std::vector<GdiFont> layoutFonts_;  // in layout order; empty where the layout has none
+    std::vector<GdiFont> layoutFonts_;  // in layout order; empty where the window's serves
 };
 
 }  // namespace quillory::win32
