@@ -58,6 +58,12 @@ std::pair<std::u16string, std::u16string> found(Driver& d, const Step& s) {
     case Windows: return {joined(d.windows(), ","), wide(s.target)};
     case Text: return {d.text(w, c), s.text};
     case VerbList: return {d.text(w, c), verbList()};
+    case AtTop: {
+        const auto [line, from, to] = d.place(w, c);
+        const auto told = "line " + std::to_string(line) + ", selected " + std::to_string(from) +
+                          " to " + std::to_string(to);
+        return {wide(told), u"line 0, selected 0 to 0"};
+    }
     case Named: return {d.accessible(w, c, Driver::Told::Name), s.text};
     case Described: return {d.accessible(w, c, Driver::Told::Description), s.text};
     case Focus: return {wide(d.focus()), wide(s.target)};
@@ -211,6 +217,50 @@ std::pair<std::uint32_t, std::uint32_t> textOn(const WindowView& view, std::arra
     return {text->first, background->first};
 }
 
+// The ink in the box of pixels, counted in pixels of full ink: each pixel
+// counts by how far it lies from the background towards the text's colour,
+// in the channel where they differ most, so smoothed edges count in part
+// and a faint shading not at all.
+double inkIn(const std::vector<std::uint32_t>& pixels, int across, std::array<int, 4> box,
+             std::uint32_t text, std::uint32_t background) {
+    const auto level = [](std::uint32_t rgb, int shift) {
+        return static_cast<int>((rgb >> shift) & 0xFFu);
+    };
+    const int shift = std::ranges::max(std::array{0, 8, 16}, {}, [&](int s) {
+        return std::abs(level(text, s) - level(background, s));
+    });
+    const int range = level(text, shift) - level(background, shift);
+    double ink = 0;
+    const auto [left, top, width, height] = box;
+    for (int y = top; range != 0 && y < top + height; ++y) {
+        for (int x = left; x < left + width; ++x) {
+            const int off = level(pixels.at(static_cast<std::size_t>(y * across + x)), shift) -
+                            level(background, shift);
+            const double share = static_cast<double>(off) / range;
+            ink += share < 0.25 ? 0 : std::min(share, 1.0);  // not a bevel's shading
+        }
+    }
+    return ink;
+}
+
+// A caption is clipped where its control shows more or less ink than the
+// caption laid out whole: a word cut off, a caption drawn twice or not at all.
+bool clipped(const WindowView& view, const ControlView& c) {
+    if (c.wholeAcross == 0) {
+        return false;
+    }
+    const auto at = [&view](int pixels) { return pixels * view.pixelsAcross / view.width; };
+    const auto [left, top, width, height] = c.room;
+    const auto [text, background] = textOn(view, c.room);
+    const double shown =
+        inkIn(view.pixels, view.pixelsAcross,
+              {at(left), at(top), at(left + width) - at(left), at(top + height) - at(top)}, text,
+              background);
+    const int rows = static_cast<int>(c.whole.size()) / c.wholeAcross;
+    const double whole = inkIn(c.whole, c.wholeAcross, {0, 0, c.wholeAcross, rows}, 0, 0xFFFFFFu);
+    return std::abs(shown - whole) > 0.08 * whole + 1;
+}
+
 // A colour in the three hex digits a layout writes it with: a glyph's
 // smoothed edges leave even its full strokes a few levels off.
 std::string written(std::uint32_t rgb) {
@@ -257,7 +307,7 @@ std::vector<std::string> describe(Driver& d, std::string_view window) {
         } else if (c.kind == "label" && contrast(text, background) < readable) {
             line << " unreadable at " << contrast(text, background) << ":1";
         }
-        line << (c.clipped ? " clipped" : "");
+        line << (clipped(*view, c) ? " clipped" : "");
         std::u16string plain = caption;
         std::erase(plain, u'&');
         if (const auto spoken = d.accessible(window, c.name, Driver::Told::Name); spoken != plain) {

@@ -7,10 +7,10 @@
 namespace quillory::gui {
 namespace {
 
-constexpr std::array<std::string_view, 19> kindNames{
-    "Click", "Type",    "TypeInto", "AltIn",    "Press", "Alt",       "CloseBox",
-    "Ok",    "Windows", "Text",     "VerbList", "Named", "Described", "Focus",
-    "Box",   "NoBox",   "Ended",    "Running",  "Layout"};
+constexpr std::array<std::string_view, 20> kindNames{
+    "Click", "Type",    "TypeInto", "AltIn",    "Press",   "Alt",   "CloseBox",
+    "Ok",    "Windows", "Text",     "VerbList", "AtTop",   "Named", "Described",
+    "Focus", "Box",     "NoBox",    "Ended",    "Running", "Layout"};
 
 std::string quoted(std::u16string_view text) {
     std::string out = "\"";
