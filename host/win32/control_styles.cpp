@@ -1,10 +1,7 @@
 #include "host/win32/control_styles.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 #include <cmath>
-#include <string>
 
 #include "host/twips.h"
 #include "host/win32/gdi_font.h"
@@ -83,22 +80,5 @@ LOGFONTW fittedFont(LOGFONTW font, const ControlLayout& control, UINT dpi) {
     ReleaseDC(nullptr, dc);
     return font;
 }
-
-namespace {
-
-// A list to read keeps the learner's place: answering without
-// DLGC_HASSETSEL, it is not selected whole when it gets the focus.
-LRESULT CALLBACK keepingPlace(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                              DWORD_PTR /*data*/) {
-    if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(box, &keepingPlace, id);
-    }
-    const LRESULT answer = DefSubclassProc(box, message, wParam, lParam);
-    return message == WM_GETDLGCODE ? answer & ~DLGC_HASSETSEL : answer;
-}
-
-}  // namespace
-
-void keepPlaceOnFocus(HWND box) { SetWindowSubclass(box, &keepingPlace, 0, 0); }
 
 }  // namespace quillory::win32

@@ -22,8 +22,6 @@ struct NativeStyle {
 // The font, or where a native button or label would cut its caption off in
 // it, the largest smaller size of it that shows the caption whole.
 [[nodiscard]] LOGFONTW fittedFont(LOGFONTW font, const ControlLayout& control, UINT dpi);
-// Leaves a multi-line box's caret and scroll place as they are when it gets the focus.
-void keepPlaceOnFocus(HWND box);
 
 [[nodiscard]] inline COLORREF colorRef(const Colour& colour) {
     return RGB(colour.red, colour.green, colour.blue);

@@ -146,9 +146,6 @@ void Win32Window::createControls() {
             throw std::runtime_error("cannot create the control " + std::string(control.name));
         }
         controls_[index] = created;
-        if (control.textBox.multiLine) {
-            keepPlaceOnFocus(created);
-        }
         SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(index)), FALSE);
         giveAccessibleTexts(control, created);
     }
@@ -185,26 +182,19 @@ void Win32Window::presentLabel(const ControlLayout& label, std::u16string_view t
 
 void Win32Window::createFonts() {
     const LOGFONTW message = messageFont(dpi_);
-    messageFont_ = GdiFont(message);
-    layoutFonts_.clear();
+    fonts_.clear();
     for (const auto& control : layout_.controls) {
-        const auto font =
-            fittedFont(control.font ? layoutFont(*control.font, dpi_) : message, control, dpi_);
-        const bool own = control.font || font.lfHeight != message.lfHeight;
-        layoutFonts_.push_back(own ? GdiFont(font) : GdiFont());
+        const LOGFONTW font = control.font ? layoutFont(*control.font, dpi_) : message;
+        fonts_.emplace_back(fittedFont(font, control, dpi_));
     }
 }
 
-HFONT Win32Window::fontOf(std::size_t index) const {
-    const HFONT own = layoutFonts_.at(index).handle();
-    return own != nullptr ? own : messageFont_.handle();
-}
+HFONT Win32Window::fontOf(std::size_t index) const { return fonts_.at(index).handle(); }
 
 void Win32Window::applyDpi(UINT dpi) {
     dpi_ = dpi;
     // The controls use the old fonts until they are given the new ones.
-    const GdiFont oldMessageFont = std::move(messageFont_);
-    const std::vector<GdiFont> oldLayoutFonts = std::move(layoutFonts_);
+    const std::vector<GdiFont> oldFonts = std::move(fonts_);
     createFonts();
     sizeClientArea();
     for (std::size_t i = 0; i < controls_.size(); ++i) {

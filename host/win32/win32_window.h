@@ -65,8 +65,7 @@ private:
     HWND handle_ = nullptr;
     std::vector<HWND> controls_;  // in layout order
     UINT dpi_;
-    GdiFont messageFont_;
-    std::vector<GdiFont> layoutFonts_;  // in layout order; empty where the window's serves
+    std::vector<GdiFont> fonts_;  // in layout order
 };
 
 }  // namespace quillory::win32
