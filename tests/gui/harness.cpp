@@ -58,11 +58,11 @@ std::pair<std::u16string, std::u16string> found(Driver& d, const Step& s) {
     case Windows: return {joined(d.windows(), ","), wide(s.target)};
     case Text: return {d.text(w, c), s.text};
     case VerbList: return {d.text(w, c), verbList()};
-    case AtTop: {
+    case AtTop: {  // the first line shown, and where the selection starts and ends
         const auto [line, from, to] = d.place(w, c);
-        const auto told = "line " + std::to_string(line) + ", selected " + std::to_string(from) +
-                          " to " + std::to_string(to);
-        return {wide(told), u"line 0, selected 0 to 0"};
+        const auto told =
+            std::to_string(line) + ' ' + std::to_string(from) + ' ' + std::to_string(to);
+        return {wide(told), u"0 0 0"};
     }
     case Named: return {d.accessible(w, c, Driver::Told::Name), s.text};
     case Described: return {d.accessible(w, c, Driver::Told::Description), s.text};
@@ -217,27 +217,23 @@ std::pair<std::uint32_t, std::uint32_t> textOn(const WindowView& view, std::arra
     return {text->first, background->first};
 }
 
-// The ink in the box of pixels, counted in pixels of full ink: each pixel
-// counts by how far it lies from the background towards the text's colour,
-// in the channel where they differ most, so smoothed edges count in part
-// and a faint shading not at all.
-double inkIn(const std::vector<std::uint32_t>& pixels, int across, std::array<int, 4> box,
-             std::uint32_t text, std::uint32_t background) {
-    const auto level = [](std::uint32_t rgb, int shift) {
-        return static_cast<int>((rgb >> shift) & 0xFFu);
+// The ink of a place's text, in pixels of full ink: each pixel counts by how
+// far it lies from the background towards the text's colour, so smoothed
+// edges count in part and a bevel's faint shading not at all.
+double inkOf(const WindowView& view, std::array<int, 4> place) {
+    const auto level = [](std::uint32_t rgb) {
+        return static_cast<int>((rgb >> 16 & 0xFFu) + (rgb >> 8 & 0xFFu) + (rgb & 0xFFu));
     };
-    const int shift = std::ranges::max(std::array{0, 8, 16}, {}, [&](int s) {
-        return std::abs(level(text, s) - level(background, s));
-    });
-    const int range = level(text, shift) - level(background, shift);
+    const auto [text, background] = textOn(view, place);
+    const int range = level(text) - level(background);
+    const auto at = [&view](int pixels) { return pixels * view.pixelsAcross / view.width; };
+    const auto [left, top, width, height] = place;
     double ink = 0;
-    const auto [left, top, width, height] = box;
-    for (int y = top; range != 0 && y < top + height; ++y) {
-        for (int x = left; x < left + width; ++x) {
-            const int off = level(pixels.at(static_cast<std::size_t>(y * across + x)), shift) -
-                            level(background, shift);
-            const double share = static_cast<double>(off) / range;
-            ink += share < 0.25 ? 0 : std::min(share, 1.0);  // not a bevel's shading
+    for (int y = at(top); range != 0 && y < at(top + height); ++y) {
+        for (int x = at(left); x < at(left + width); ++x) {
+            const auto pixel = view.pixels.at(static_cast<std::size_t>(y * view.pixelsAcross + x));
+            const double share = (level(pixel) - level(background)) / static_cast<double>(range);
+            ink += share < 0.25 ? 0 : std::min(share, 1.0);
         }
     }
     return ink;
@@ -246,19 +242,15 @@ double inkIn(const std::vector<std::uint32_t>& pixels, int across, std::array<in
 // A caption is clipped where its control shows more or less ink than the
 // caption laid out whole: a word cut off, a caption drawn twice or not at all.
 bool clipped(const WindowView& view, const ControlView& c) {
-    if (c.wholeAcross == 0) {
+    if (c.wholeAcross == 0) {  // a box
         return false;
     }
-    const auto at = [&view](int pixels) { return pixels * view.pixelsAcross / view.width; };
-    const auto [left, top, width, height] = c.room;
-    const auto [text, background] = textOn(view, c.room);
-    const double shown =
-        inkIn(view.pixels, view.pixelsAcross,
-              {at(left), at(top), at(left + width) - at(left), at(top + height) - at(top)}, text,
-              background);
-    const int rows = static_cast<int>(c.whole.size()) / c.wholeAcross;
-    const double whole = inkIn(c.whole, c.wholeAcross, {0, 0, c.wholeAcross, rows}, 0, 0xFFFFFFu);
-    return std::abs(shown - whole) > 0.08 * whole + 1;
+    const WindowView sheet{
+        .width = c.wholeAcross, .pixels = c.whole, .pixelsAcross = c.wholeAcross};
+    const auto rows = static_cast<int>(c.whole.size()) / c.wholeAcross;
+    const double whole = inkOf(sheet, {0, 0, c.wholeAcross, rows});
+    const double shown = inkOf(view, c.room);
+    return std::abs(shown - whole) > 0.15 * whole + 2;  // smoothing differs, as may an underline
 }
 
 // A colour in the three hex digits a layout writes it with: a glyph's

@@ -140,7 +140,11 @@ ControlView viewOf(QWidget* w, const QWidget& window) {
         option.initFrom(button);
         const QRect room =
             button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-        giveCaption(view, *button, room, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
+        const bool underlined =
+            button->style()->styleHint(QStyle::SH_UnderlineShortcut, &option, button) != 0;
+        giveCaption(view, *button, room,
+                    Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic |
+                        (underlined ? 0 : Qt::TextHideMnemonic),
                     button->text());
     } else if (auto* box = qobject_cast<QPlainTextEdit*>(w)) {
         view.style = std::string(" multiline") + (box->isReadOnly() ? " readonly" : "") +
@@ -162,8 +166,9 @@ void chooseAppearance(const QByteArray& appearance) {
         QApplication::setStyle(dark);
     } else if (appearance.startsWith("high-contrast-")) {
         const bool black = appearance.endsWith("black");
-        QApplication::setPalette(
-            QPalette(black ? Qt::white : Qt::black, black ? Qt::black : Qt::white));
+        QPalette palette(black ? Qt::white : Qt::black, black ? Qt::black : Qt::white);
+        palette.setColor(QPalette::Button, palette.color(QPalette::Window));  // as Windows' have it
+        QApplication::setPalette(palette);
     }
 }
 

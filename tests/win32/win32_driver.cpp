@@ -116,29 +116,23 @@ std::vector<std::uint32_t> painted(int width, int height, const std::function<vo
 
 // A caption's room: a label's whole place, a button's inside its focus
 // rectangle (3 pixels in at 96 DPI). The caption is laid out whole there as
-// the control lays it out, on a sheet three rooms wide and tall enough.
+// the control lays it out, on a sheet three rooms wide and tall.
 void giveCaption(ControlView& view, HWND control, UINT dpi) {
     const bool button = view.kind == "button";
     const int edge = button ? MulDiv(4, static_cast<int>(dpi), 96) : 0;
     const auto [left, top, width, height] = view.place;
     view.room = {left + edge, top + edge, width - 2 * edge, height - 2 * edge};
     const std::u16string caption = win32::windowText(control);
-    const UINT flags = DT_WORDBREAK | (button ? DT_CENTER : DT_NOPREFIX);
-    const auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0));
-    RECT laid{view.room[2], 0, 2 * view.room[2], 0};
-    painted(1, 1, [&](HDC dc) {
-        SelectObject(dc, font);
-        DrawTextW(dc, win32::wide(caption), -1, &laid, flags | DT_CALCRECT);
-    });
-    view.wholeAcross = 3 * view.room[2];
-    view.whole = painted(view.wholeAcross, laid.bottom, [&](HDC dc) {
-        const RECT sheet{0, 0, view.wholeAcross, laid.bottom};
+    const auto [across, down] = std::pair{3 * view.room[2], 3 * view.room[3]};
+    view.wholeAcross = across;
+    view.whole = painted(across, down, [&](HDC dc) {
+        const RECT sheet{0, 0, across, down};
         FillRect(dc, &sheet, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-        SelectObject(dc, font);
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
         SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, 0);
-        RECT room{view.room[2], 0, 2 * view.room[2], laid.bottom};
-        DrawTextW(dc, win32::wide(caption), -1, &room, flags);
+        RECT room{across / 3, down / 3, 2 * across / 3, down};
+        DrawTextW(dc, win32::wide(caption), -1, &room,
+                  DT_WORDBREAK | (button ? DT_CENTER : DT_NOPREFIX));
     });
 }
 
@@ -273,15 +267,10 @@ public:
     }
     std::array<int, 3> place(std::string_view window, std::string_view name) override {
         HWND box = control(window, name);
-        if (box == nullptr) {
-            return {-1, -1, -1};
-        }
-        DWORD from = 0;
-        DWORD to = 0;
-        SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&from),
-                     reinterpret_cast<LPARAM>(&to));
+        const auto selection = static_cast<DWORD>(SendMessageW(box, EM_GETSEL, 0, 0));
         const auto line = static_cast<int>(SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0));
-        return {line, static_cast<int>(from), static_cast<int>(to)};
+        return box == nullptr ? std::array{-1, -1, -1}
+                              : std::array{line, LOWORD(selection) + 0, HIWORD(selection) + 0};
     }
     std::u16string accessible(std::string_view window, std::string_view name, Told what) override {
         HWND asked = name.empty() ? this->window(window)->handle() : control(window, name);
