@@ -23,7 +23,7 @@ struct ControlView {
     double points = 0;           // the font's size, where it is not the window's
     std::array<int, 4> room{};   // where a caption may draw, in the window
     // The caption laid out whole at the room's width in the control's font,
-    // free to run past it: black on white, in the screen's pixels.
+    // free to run past it, in the screen's pixels.
     std::vector<std::uint32_t> whole{};
     int wholeAcross = 0;
 };

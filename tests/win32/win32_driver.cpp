@@ -116,7 +116,8 @@ std::vector<std::uint32_t> painted(int width, int height, const std::function<vo
 
 // A caption's room: a label's whole place, a button's inside its focus
 // rectangle (3 pixels in at 96 DPI). The caption is laid out whole there as
-// the control lays it out, on a sheet three rooms wide and tall.
+// the control lays it out, in the system's colours, on a sheet three rooms
+// wide and tall.
 void giveCaption(ControlView& view, HWND control, UINT dpi) {
     const bool button = view.kind == "button";
     const int edge = button ? MulDiv(4, static_cast<int>(dpi), 96) : 0;
@@ -127,7 +128,8 @@ void giveCaption(ControlView& view, HWND control, UINT dpi) {
     view.wholeAcross = across;
     view.whole = painted(across, down, [&](HDC dc) {
         const RECT sheet{0, 0, across, down};
-        FillRect(dc, &sheet, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        FillRect(dc, &sheet, GetSysColorBrush(COLOR_BTNFACE));  // smoothed as on the screen
+        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
         SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
         SetBkMode(dc, TRANSPARENT);
         RECT room{across / 3, down / 3, 2 * across / 3, down};
