@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# Takes pictures of every window, from the real programs on a virtual display
-# (scripts/on-xvfb.sh): the Linux program at a scale of 1 and of 2, and the
-# Windows program under Wine (scripts/with-wine.sh) at 96 and 192 DPI. They
-# go into the folder given (build/screenshots if none) as small 8-bit PNGs:
-# PLATFORM-WINDOW.png, and PLATFORM-WINDOW-x2.png at twice the scale. The
-# test window is taken with the message box of a right answer over it.
+# Takes the pictures of the README from the real programs on a virtual
+# display (scripts/on-xvfb.sh): the main menu, the test window with the
+# message box of a right answer over it, and the verb list, of the Linux
+# program framed by a window manager (openbox) and of the Windows program
+# under Wine (scripts/with-wine.sh) with Wine's fonts and its own frames; and
+# the menu in GNOME's dark theme (Adwaita-Dark) and in Windows' High Contrast
+# Black. They go into the folder given (build/screenshots if none) as small
+# 8-bit PNGs, PLATFORM-WINDOW.png; the About window and every window at twice
+# the scale (PLATFORM-WINDOW-x2.png) go into build/screenshots.
 #     scripts/screenshots.sh docs/screenshots      the README's pictures
-# There is no window manager, so the Linux windows have no frames and are
-# outlined in grey; Wine draws the Windows program's frames itself.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,8 +17,12 @@ cd "$(dirname "$0")/.."
 # size at a scale of 1 is given too: a frame drawn around it is found from
 # the window's outer size.
 shoot_windows() {
-    local platform=$1 scale=$2 pid menu list test box about
-    shift 2
+    local platform=$1 scale=$2 look=$3 pid menu list test box about
+    shift 3
+    if [ "$platform" = linux ]; then  # a window manager frames the windows
+        openbox >/dev/null 2>&1 &
+        timeout 30 sh -c 'until xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "# 0x"; do sleep 0.1; done'
+    fi
     "$@" >/dev/null 2>&1 &
     pid=$!
     window() { timeout 60 xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
@@ -29,40 +34,46 @@ shoot_windows() {
         xdotool mousemove --window "$1" $((border + $4 * scale / 15)) $((top + $5 * scale / 15)) click 1
     }
     # The smallest rectangle round the windows given, from the screen.
+    # The README's pictures go to $out, the others to $extra.
     shoot() {
-        local name=$1 left=100000 top=100000 right=0 bottom=0 X Y WIDTH HEIGHT w file
-        local -a outlines=()
+        local name=$1 left=100000 top=100000 right=0 bottom=0 X Y WIDTH HEIGHT w file folder=$out
+        local -a frame
         shift
         sleep 1
         for w in "$@"; do
-            eval "$(xdotool getwindowgeometry --shell "$w" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
-            left=$((X < left ? X : left))
-            top=$((Y < top ? Y : top))
-            right=$((X + WIDTH > right ? X + WIDTH : right))
-            bottom=$((Y + HEIGHT > bottom ? Y + HEIGHT : bottom))
-            outlines+=(-draw "rectangle $X,$Y $((X + WIDTH - 1)),$((Y + HEIGHT - 1))")
+            # Where the window is on the screen, frame or not (xdotool
+            # counts a manager's frame in another way).
+            eval "$(xwininfo -id "$w" | sed -nE 's/^ *Absolute upper-left (X|Y): *(-?[0-9]+)/\1=\2/p
+                s/^ *(Width|Height): *([0-9]+)/\U\1\E=\2/p')"
+            # The manager's frame round the window: left, right, top, bottom.
+            IFS=', ' read -r -a frame <<<"$(xprop -id "$w" _NET_FRAME_EXTENTS | sed -n 's/.*= //p')"
+            [ ${#frame[@]} -eq 4 ] || frame=(0 0 0 0)
+            left=$((X - frame[0] < left ? X - frame[0] : left))
+            top=$((Y - frame[2] < top ? Y - frame[2] : top))
+            right=$((X + WIDTH + frame[1] > right ? X + WIDTH + frame[1] : right))
+            bottom=$((Y + HEIGHT + frame[3] > bottom ? Y + HEIGHT + frame[3] : bottom))
         done
-        file=$platform-$name$([ "$scale" = 1 ] || echo "-x$scale").png
+        file=$platform-$name$look$([ "$scale" = 1 ] || echo "-x$scale").png
+        [ "$scale" = 1 ] && [ "$name" != about ] || folder=$extra
         import -window root "$scratch/$file"
-        if [ "$platform" = linux ]; then
-            mogrify +antialias -fill none -stroke '#8c8c8c' "${outlines[@]}" "$scratch/$file"
-        fi
         mogrify -crop "$((right - left))x$((bottom - top))+$left+$top" +repage "$scratch/$file"
-        pngquant --force --strip --output "$out/$file" 64 -- "$scratch/$file"
+        pngquant --force --strip --output "$folder/$file" 64 -- "$scratch/$file"
     }
-    # Stands a message box over the middle of its window, as Qt does and
-    # as Windows does for a box with an owner; Wine puts it in the middle
-    # of the screen when no window manager runs.
-    centre_over() {
-        local X Y WIDTH HEIGHT x y
+    # Stands a message box beside its window, a third of the way down, so
+    # that it hides no word of the window.
+    beside() {
+        local X Y WIDTH HEIGHT
         eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
-        x=$((X + WIDTH / 2)) y=$((Y + HEIGHT / 2))
-        eval "$(xdotool getwindowgeometry --shell "$2" | grep -E '^(WIDTH|HEIGHT)=')"
-        xdotool windowmove "$2" $((x - WIDTH / 2)) $((y - HEIGHT / 2))
+        xdotool windowmove "$2" $((X + WIDTH + 24 * scale)) $((Y + HEIGHT / 3))
     }
 
     menu=$(window '^Quillory 1\.0$')
     shoot menu "$menu"
+    if [ -n "$look" ]; then  # the menu alone in another look
+        kill "$pid"
+        wait "$pid" 2>/dev/null || true
+        return
+    fi
     click "$menu" 405 189 727 2287  # Verb list
     list=$(window '^Irregular verb list$')
     shoot verb-list "$list"
@@ -74,7 +85,7 @@ shoot_windows() {
     xdotool type arisen
     click "$test" 376 249 2767 2647  # Check Past Participle
     box=$(window '^Quillory$')
-    centre_over "$test" "$box"
+    beside "$test" "$box"
     shoot test "$test" "$box"
     xdotool key Return alt+m  # OK, then Back to main menu
     menu=$(window '^Quillory 1\.0$')
@@ -86,7 +97,18 @@ shoot_windows() {
     wait "$pid" 2>/dev/null || true
 }
 
-# Run below on a display of its own, once for each platform and scale.
+# Windows' High Contrast Black, as tests/win32/high_contrast.sh sets it.
+if [ "${1:-}" = --high-contrast ]; then
+    shift
+    for name in ButtonFace:"0 0 0" Window:"0 0 0" ButtonText:"255 255 255" WindowText:"255 255 255"; do
+        wine reg add 'HKCU\Control Panel\Colors' /v "${name%%:*}" /d "${name#*:}" /f >/dev/null 2>&1
+    done
+    wine reg add 'HKCU\Control Panel\Accessibility\HighContrast' /v Flags /d 127 /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' /v ThemeActive \
+        /d 0 /f >/dev/null 2>&1
+    exec "$@"
+fi
+# Run below on a display of its own, once for each platform, scale and look.
 if [ "${1:-}" = --shoot ]; then
     shift
     shoot_windows "$@"
@@ -96,25 +118,31 @@ fi
 out="$(realpath -m "${1:-build/screenshots}")"
 windows=windows
 scripts/runs-32-bit.sh || windows=windows64
-scripts/install-deps.sh imagemagick pngquant
+scripts/install-deps.sh imagemagick pngquant openbox x11-utils
 echo "Building the Linux program and the Windows program ($windows preset)"
 cmake --preset app >/dev/null
 cmake --build --preset app --target quillory
 cmake --preset "$windows" >/dev/null
 cmake --build --preset "$windows" --target quillory
 
-mkdir -p "$out"
+extra="$(realpath -m build/screenshots)"
+mkdir -p "$out" "$extra"
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 # Nothing is left in the home folder (Wine makes menu folders there).
 mkdir "$scratch/home"
-export HOME="$scratch/home" out scratch
+export HOME="$scratch/home" out extra scratch
 for scale in 1 2; do
     echo "The Linux program at a scale of $scale"
     QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale \
-        scripts/on-xvfb.sh "$0" --shoot linux "$scale" build/app/app/quillory
+        scripts/on-xvfb.sh "$0" --shoot linux "$scale" "" build/app/app/quillory
     echo "The Windows program under Wine at $((96 * scale)) DPI"
     env -u DISPLAY scripts/with-wine.sh --dpi $((96 * scale)) \
-        "$0" --shoot windows "$scale" wine "build/$windows/app/quillory.exe"
+        "$0" --shoot windows "$scale" "" wine "build/$windows/app/quillory.exe"
 done
-ls -l "$out"
+echo "The menus in a dark theme and in high contrast"
+QT_QPA_PLATFORM=xcb QT_STYLE_OVERRIDE=Adwaita-Dark \
+    scripts/on-xvfb.sh "$0" --shoot linux 1 -dark build/app/app/quillory
+env -u DISPLAY scripts/with-wine.sh "$0" --high-contrast \
+    "$0" --shoot windows 1 -high-contrast wine "build/$windows/app/quillory.exe"
+ls -l "$out" "$extra"

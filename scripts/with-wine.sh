@@ -3,22 +3,27 @@
 # programs run through Wine: a fresh Wine prefix in a temporary folder, an X
 # display (Xvfb when none is set), and one wineserver kept up for the whole
 # command so each test program starts quickly. --dpi sets the screen's
-# pixel density (96, the default, is 100 %; 192 is 200 %).
+# pixel density (96, the default, is 100 %; 192 is 200 %); --message-font
+# FACE POINTS sets Windows' message font, the one dialogs and the program
+# take their text from (Wine's is 8-point Tahoma, as on Windows XP).
 set -euo pipefail
 
-dpi=96
-if [ "${1:-}" = --dpi ]; then
-    dpi="$2"
-    shift 2
-fi
+dpi=96 face="" points=""
+while [ $# -gt 0 ]; do
+    case $1 in
+    --dpi) dpi="$2" && shift 2 ;;
+    --message-font) face="$2" points="$3" && shift 3 ;;
+    *) break ;;
+    esac
+done
 if [ $# -eq 0 ]; then
-    echo "usage: $0 [--dpi DPI] COMMAND [ARGUMENT...]" >&2
+    echo "usage: $0 [--dpi DPI] [--message-font FACE POINTS] COMMAND [ARGUMENT...]" >&2
     exit 2
 fi
 
 scripts=$(dirname "$0")
 if [ -z "${DISPLAY:-}" ]; then
-    exec "$scripts/on-xvfb.sh" "$0" --dpi "$dpi" "$@"
+    exec "$scripts/on-xvfb.sh" "$0" --dpi "$dpi" ${face:+--message-font "$face" "$points"} "$@"
 fi
 
 WINEPREFIX="$(mktemp -d)/wine"
@@ -51,11 +56,24 @@ fi
 # that nothing of its first start is still going when the tests run.
 echo "Preparing a Wine prefix (the first time takes a while)"
 wine wineboot -i </dev/null >/dev/null 2>&1
+# Debian's fonts-wine keeps Wine's own Windows fonts (Tahoma, MS Sans Serif,
+# Marlett, whose glyphs are the title-bar buttons) in a folder the 32-bit
+# Wine of Debian 12 does not search: without them Wine draws with stand-ins
+# of other widths and the title bar's buttons as letters. They go where
+# Windows keeps its fonts, as a Windows learner has them.
+cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
 # No window manager runs here: Wine places and activates its windows
 # itself instead of waiting for one that never answers.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
     </dev/null >/dev/null 2>&1
+if [ -n "$face" ]; then  # a LOGFONTW, its height in pixels at 96 DPI
+    logfont=$(printf '%08x' $(((1 << 32) - (points * 96 + 36) / 72)) | sed -E 's/(..)(..)(..)(..)/\4\3\2\1/')
+    logfont+=000000000000000000000000900100000000000100000000
+    logfont+=$(printf %s "$face" | iconv -t UTF-16LE | od -An -tx1 | tr -d ' \n')
+    wine reg add 'HKCU\Control Panel\Desktop\WindowMetrics' /v MessageFont /t REG_BINARY \
+        /d "$(printf '%-184s' "$logfont" | tr ' ' 0)" /f </dev/null >/dev/null 2>&1
+fi
 wineserver -w
 # One server for the whole command, so each test program starts quickly.
 # Wine's services outlive the program that starts them, so they are started

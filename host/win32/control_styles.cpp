@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "host/twips.h"
+#include "host/win32/gdi_font.h"
+#include "host/win32/wide_text.h"
 
 namespace quillory::win32 {
 
@@ -51,6 +53,32 @@ LOGFONTW layoutFont(const Font& font, UINT dpi) {
     const std::size_t length = std::min(font.family.size(), std::size_t{LF_FACESIZE - 1});
     std::copy_n(font.family.data(), length, logical.lfFaceName);
     return logical;
+}
+
+LOGFONTW fittedFont(LOGFONTW font, const ControlLayout& control, UINT dpi) {
+    // A button draws its caption inside its focus rectangle, 4 pixels in at
+    // 96 DPI. It lays the caption out in that room, then draws it in the
+    // rectangle that took, where Wine lays it out again: what shows is that.
+    const int edge = control.kind == ControlKind::Button ? MulDiv(4, static_cast<int>(dpi), 96) : 0;
+    const int width = twipsToPixels(control.rect.width, static_cast<int>(dpi)) - 2 * edge;
+    const int height = twipsToPixels(control.rect.height, static_cast<int>(dpi)) - 2 * edge;
+    const UINT flags = DT_CALCRECT | DT_WORDBREAK | (edge != 0 ? DT_CENTER : DT_NOPREFIX);
+    const std::u16string caption(control.caption);
+    HDC dc = GetDC(nullptr);
+    for (; control.kind != ControlKind::TextBox && font.lfHeight < -1; ++font.lfHeight) {
+        const GdiFont trial(font);
+        const HGDIOBJ before = SelectObject(dc, trial.handle());
+        RECT laid{0, 0, width, 0};
+        DrawTextW(dc, wide(caption), -1, &laid, flags);
+        RECT shown{0, 0, laid.right, 0};
+        DrawTextW(dc, wide(caption), -1, &shown, flags);
+        SelectObject(dc, before);
+        if (std::max(laid.right, shown.right) <= width && shown.bottom <= height) {
+            break;
+        }
+    }
+    ReleaseDC(nullptr, dc);
+    return font;
 }
 
 }  // namespace quillory::win32

@@ -19,6 +19,10 @@ struct NativeStyle {
 // A layout font at a DPI; points may be fractional.
 [[nodiscard]] LOGFONTW layoutFont(const Font& font, UINT dpi);
 
+// The font, or where a native button or label would cut its caption off in
+// it, the largest smaller size of it that shows the caption whole.
+[[nodiscard]] LOGFONTW fittedFont(LOGFONTW font, const ControlLayout& control, UINT dpi);
+
 [[nodiscard]] inline COLORREF colorRef(const Colour& colour) {
     return RGB(colour.red, colour.green, colour.blue);
 }

@@ -160,23 +160,20 @@ void Win32Window::giveAccessibleTexts(const ControlLayout& control, HWND created
 }
 
 void Win32Window::createFonts() {
-    messageFont_ = GdiFont(messageFont(dpi_));
-    layoutFonts_.clear();
+    const LOGFONTW message = messageFont(dpi_);
+    fonts_.clear();
     for (const auto& control : layout_.controls) {
-        layoutFonts_.push_back(control.font ? GdiFont(layoutFont(*control.font, dpi_)) : GdiFont());
+        const LOGFONTW font = control.font ? layoutFont(*control.font, dpi_) : message;
+        fonts_.emplace_back(fittedFont(font, control, dpi_));
     }
 }
 
-HFONT Win32Window::fontOf(std::size_t index) const {
-    const HFONT own = layoutFonts_.at(index).handle();
-    return own != nullptr ? own : messageFont_.handle();
-}
+HFONT Win32Window::fontOf(std::size_t index) const { return fonts_.at(index).handle(); }
 
 void Win32Window::applyDpi(UINT dpi) {
     dpi_ = dpi;
     // The controls use the old fonts until they are given the new ones.
-    const GdiFont oldMessageFont = std::move(messageFont_);
-    const std::vector<GdiFont> oldLayoutFonts = std::move(layoutFonts_);
+    const std::vector<GdiFont> oldFonts = std::move(fonts_);
     createFonts();
     sizeClientArea();
     for (std::size_t i = 0; i < controls_.size(); ++i) {

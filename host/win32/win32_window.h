@@ -60,8 +60,7 @@ private:
     HWND handle_ = nullptr;
     std::vector<HWND> controls_;  // in layout order
     UINT dpi_;
-    GdiFont messageFont_;
-    std::vector<GdiFont> layoutFonts_;  // in layout order; empty where the layout has none
+    std::vector<GdiFont> fonts_;  // in layout order
 };
 
 }  // namespace quillory::win32

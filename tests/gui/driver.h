@@ -21,7 +21,11 @@ struct ControlView {
     std::string style{};         // a box's: " multiline", " readonly", " vscroll"
     std::array<int, 4> place{};  // left, top, width, height
     double points = 0;           // the font's size, where it is not the window's
-    bool clipped = false;        // the caption's letters run out of its room
+    std::array<int, 4> room{};   // where a caption may draw, in the window
+    // The caption laid out whole at the room's width in the control's font,
+    // free to run past it, in the screen's pixels.
+    std::vector<std::uint32_t> whole{};
+    int wholeAcross = 0;
 };
 struct WindowView {
     std::u16string caption{};
@@ -86,6 +90,10 @@ public:
     // What a screen reader is told of the control, or of the window where
     // control is empty: its name, or its description.
     enum class Told { Name, Description };
+    // A multi-line box's first line shown, and where its selection starts
+    // and ends (at the caret where nothing is selected).
+    [[nodiscard]] virtual std::array<int, 3> place(std::string_view window,
+                                                   std::string_view control) = 0;
     [[nodiscard]] virtual std::u16string accessible(std::string_view window,
                                                     std::string_view control, Told what) = 0;
     // "Form3.Text2", "MessageBox", or "" when the program has no focus.

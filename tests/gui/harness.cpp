@@ -58,6 +58,12 @@ std::pair<std::u16string, std::u16string> found(Driver& d, const Step& s) {
     case Windows: return {joined(d.windows(), ","), wide(s.target)};
     case Text: return {d.text(w, c), s.text};
     case VerbList: return {d.text(w, c), verbList()};
+    case AtTop: {  // the first line shown, and where the selection starts and ends
+        const auto [line, from, to] = d.place(w, c);
+        const auto told =
+            std::to_string(line) + ' ' + std::to_string(from) + ' ' + std::to_string(to);
+        return {wide(told), u"0 0 0"};
+    }
     case Named: return {d.accessible(w, c, Driver::Told::Name), s.text};
     case Described: return {d.accessible(w, c, Driver::Told::Description), s.text};
     case Focus: return {wide(d.focus()), wide(s.target)};
@@ -196,6 +202,42 @@ std::pair<std::uint32_t, std::uint32_t> textOn(const WindowView& view, std::arra
     return {text->first, background->first};
 }
 
+// The ink of a place's text, in pixels of full ink: each pixel counts by how
+// far it lies from the background towards the text's colour, so smoothed
+// edges count in part and a bevel's faint shading not at all.
+double inkOf(const WindowView& view, std::array<int, 4> place) {
+    const auto level = [](std::uint32_t rgb) {
+        return static_cast<int>((rgb >> 16 & 0xFFu) + (rgb >> 8 & 0xFFu) + (rgb & 0xFFu));
+    };
+    const auto [text, background] = textOn(view, place);
+    const int range = level(text) - level(background);
+    const auto at = [&view](int pixels) { return pixels * view.pixelsAcross / view.width; };
+    const auto [left, top, width, height] = place;
+    double ink = 0;
+    for (int y = at(top); range != 0 && y < at(top + height); ++y) {
+        for (int x = at(left); x < at(left + width); ++x) {
+            const auto pixel = view.pixels.at(static_cast<std::size_t>(y * view.pixelsAcross + x));
+            const double share = (level(pixel) - level(background)) / static_cast<double>(range);
+            ink += share < 0.25 ? 0 : std::min(share, 1.0);
+        }
+    }
+    return ink;
+}
+
+// A caption is clipped where its control shows more or less ink than the
+// caption laid out whole: a word cut off, a caption drawn twice or not at all.
+bool clipped(const WindowView& view, const ControlView& c) {
+    if (c.wholeAcross == 0) {  // a box
+        return false;
+    }
+    const WindowView sheet{
+        .width = c.wholeAcross, .pixels = c.whole, .pixelsAcross = c.wholeAcross};
+    const auto rows = static_cast<int>(c.whole.size()) / c.wholeAcross;
+    const double whole = inkOf(sheet, {0, 0, c.wholeAcross, rows});
+    const double shown = inkOf(view, c.room);
+    return std::abs(shown - whole) > 0.15 * whole + 2;  // smoothing differs, as may an underline
+}
+
 // A colour in the three hex digits a layout writes it with: a glyph's
 // smoothed edges leave even its full strokes a few levels off.
 std::string written(std::uint32_t rgb) {
@@ -242,7 +284,7 @@ std::vector<std::string> describe(Driver& d, std::string_view window) {
         } else if (c.kind == "label" && contrast(text, background) < readableContrast) {
             line << " unreadable at " << contrast(text, background) << ":1";
         }
-        line << (c.clipped ? " clipped" : "");
+        line << (clipped(*view, c) ? " clipped" : "");
         std::u16string plain = caption;
         std::erase(plain, u'&');
         if (const auto spoken = d.accessible(window, c.name, Driver::Told::Name); spoken != plain) {

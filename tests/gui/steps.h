@@ -27,6 +27,7 @@ struct Step {
         Windows,    // the program's windows on screen are these
         Text,       // the control shows text
         VerbList,   // the control shows the verb list of tests/data/verb_list.txt
+        AtTop,      // the box shows its first line, its caret at the start, nothing selected
         Named,      // a screen reader calls the control text
         Described,  // a screen reader describes the control as text
         Focus,      // the control has the keyboard focus ("MessageBox" for a box)

@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -75,29 +76,27 @@ void sendKey(int key, const QString& text, Qt::KeyboardModifiers modifiers = Qt:
     }
 }
 
-// Whether the caption's letters, drawn as the control draws them but free to
-// run past room, stay inside it.
-bool fits(const QWidget& control, const QRect& room, int flags, const QString& text) {
+// The caption laid out whole at the width of its room (in the control),
+// as the control lays it out but free to run past it, black on white on a
+// sheet a room's width and height bigger on every side.
+void giveCaption(ControlView& view, const QWidget& control, const QRect& room, int flags,
+                 const QString& text) {
     const qreal ratio = control.devicePixelRatioF();
     const int margin = room.width() + room.height();
-    QImage canvas((room.size() + 2 * QSize(margin, margin)) * ratio, QImage::Format_Grayscale8);
-    canvas.setDevicePixelRatio(ratio);
-    canvas.setDotsPerMeterX(qRound(control.logicalDpiX() / 0.0254));
-    canvas.setDotsPerMeterY(qRound(control.logicalDpiY() / 0.0254));
-    canvas.fill(Qt::white);
-    QPainter painter(&canvas);
+    QImage sheet((room.size() + 2 * QSize(margin, margin)) * ratio, QImage::Format_RGB32);
+    sheet.setDevicePixelRatio(ratio);
+    sheet.setDotsPerMeterX(qRound(control.logicalDpiX() / 0.0254));
+    sheet.setDotsPerMeterY(qRound(control.logicalDpiY() / 0.0254));
+    sheet.fill(Qt::white);
+    QPainter painter(&sheet);
     painter.setFont(control.font());
     painter.drawText(QRect(QPoint(margin, margin), room.size()), flags | Qt::TextDontClip, text);
     painter.end();
-    const QRect inside(QPointF(margin * ratio, margin * ratio).toPoint(), room.size() * ratio);
-    for (int y = 0; y < canvas.height(); ++y) {
-        for (int x = 0; x < canvas.width(); ++x) {
-            if (canvas.pixelColor(x, y).lightness() < 128 && !inside.contains(x, y)) {
-                return false;
-            }
-        }
-    }
-    return true;
+    const auto* first = reinterpret_cast<const std::uint32_t*>(sheet.constBits());
+    view.whole.assign(first, first + sheet.width() * sheet.height());
+    view.wholeAcross = sheet.width();
+    const QRect inWindow = room.translated(control.pos());
+    view.room = {inWindow.x(), inWindow.y(), inWindow.width(), inWindow.height()};
 }
 
 // A one-line box as a screen reader reads it: run by run of its text
@@ -134,18 +133,20 @@ ControlView viewOf(QWidget* w, const QWidget& window) {
                      .place = {w->x(), w->y(), w->width(), w->height()}};
     if (auto* label = qobject_cast<QLabel*>(w)) {
         view.kind = "label";
-        view.clipped =
-            !fits(*label, label->contentsRect(),
-                  static_cast<int>(label->alignment()) | Qt::TextWordWrap, label->text());
+        giveCaption(view, *label, label->contentsRect(),
+                    static_cast<int>(label->alignment()) | Qt::TextWordWrap, label->text());
     } else if (auto* button = qobject_cast<QPushButton*>(w)) {
         view.kind = "button";
         QStyleOptionButton option;
         option.initFrom(button);
         const QRect room =
             button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-        view.clipped =
-            !fits(*button, room, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
-                  button->text());
+        const bool underlined =
+            button->style()->styleHint(QStyle::SH_UnderlineShortcut, &option, button) != 0;
+        giveCaption(view, *button, room,
+                    Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic |
+                        (underlined ? 0 : Qt::TextHideMnemonic),
+                    button->text());
     } else if (auto* box = qobject_cast<QPlainTextEdit*>(w)) {
         view.style = std::string(" multiline") + (box->isReadOnly() ? " readonly" : "") +
                      (box->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn ? " vscroll" : "");
@@ -166,8 +167,9 @@ void chooseAppearance(const QByteArray& appearance) {
         QApplication::setStyle(dark);
     } else if (appearance.startsWith("high-contrast-")) {
         const bool black = appearance.endsWith("black");
-        QApplication::setPalette(
-            QPalette(black ? Qt::white : Qt::black, black ? Qt::black : Qt::white));
+        QPalette palette(black ? Qt::white : Qt::black, black ? Qt::black : Qt::white);
+        palette.setColor(QPalette::Button, palette.color(QPalette::Window));  // as Windows' have it
+        QApplication::setPalette(palette);
     }
 }
 
@@ -193,12 +195,13 @@ public:
         // On a display server, focus and activation come back asynchronously:
         // a round trip makes sure they have arrived before the loop's next turn.
         QGuiApplicationPrivate::platformIntegration()->sync();
-        // With no window manager on the test's X server, nobody gives the
-        // focus back when a message box goes and the server refuses Qt's own
-        // late request: the lone window left gets it, as a manager would.
+        // With no window manager (the test's X server, or no display at all),
+        // nobody gives the focus back when a box or window goes, and an X
+        // server refuses Qt's own late request: the lone window left gets
+        // it, as a manager would.
         const auto shown = windows();
-        if (turns == 2 && QGuiApplication::platformName() == QLatin1String("xcb") &&
-            shown.size() == 1 && QGuiApplication::focusWindow() == nullptr &&
+        if (turns == 2 && !compositorActivates() && shown.size() == 1 &&
+            QGuiApplication::focusWindow() == nullptr &&
             QApplication::activeModalWidget() == nullptr) {
             QWindowSystemInterface::handleWindowActivated<Synchronous>(
                 window(shown[0])->windowHandle());
@@ -274,6 +277,14 @@ public:
         }
         // A label's and a button's text is their "text" property.
         return w != nullptr ? toU16(w->property("text").toString()) : u"(not shown)";
+    }
+    std::array<int, 3> place(std::string_view window, std::string_view control) override {
+        const auto* box = qobject_cast<QPlainTextEdit*>(widget(window, control));
+        if (box == nullptr) {
+            return {-1, -1, -1};
+        }
+        const QTextCursor caret = box->textCursor();
+        return {box->verticalScrollBar()->value(), caret.selectionStart(), caret.selectionEnd()};
     }
     std::u16string accessible(std::string_view window, std::string_view control,
                               Told what) override {

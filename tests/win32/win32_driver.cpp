@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <map>
 
 #include "app/program_windows.h"
@@ -96,6 +97,47 @@ HWND openBox() {
     return box != nullptr && ours && IsWindowVisible(box) != FALSE ? box : nullptr;
 }
 
+// What draw paints on a bitmap of width by height pixels made like the
+// screen, row after row of 0xRRGGBB.
+std::vector<std::uint32_t> painted(int width, int height, const std::function<void(HDC)>& draw) {
+    HDC screen = GetDC(nullptr);
+    HDC copy = CreateCompatibleDC(screen);
+    HGDIOBJ before = SelectObject(copy, CreateCompatibleBitmap(screen, width, height));
+    draw(copy);
+    std::vector<std::uint32_t> pixels;
+    for (int at = 0; at < width * height; ++at) {
+        pixels.push_back(rgb(GetPixel(copy, at % width, at / width)));
+    }
+    DeleteObject(SelectObject(copy, before));
+    DeleteDC(copy);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+// A caption's room: a label's whole place, a button's inside its focus
+// rectangle (3 pixels in at 96 DPI). The caption is laid out whole there as
+// the control lays it out, in the system's colours, on a sheet three rooms
+// wide and tall.
+void giveCaption(ControlView& view, HWND control, UINT dpi) {
+    const bool button = view.kind == "button";
+    const int edge = button ? MulDiv(4, static_cast<int>(dpi), 96) : 0;
+    const auto [left, top, width, height] = view.place;
+    view.room = {left + edge, top + edge, width - 2 * edge, height - 2 * edge};
+    const std::u16string caption = win32::windowText(control);
+    const auto [across, down] = std::pair{3 * view.room[2], 3 * view.room[3]};
+    view.wholeAcross = across;
+    view.whole = painted(across, down, [&](HDC dc) {
+        const RECT sheet{0, 0, across, down};
+        FillRect(dc, &sheet, GetSysColorBrush(COLOR_BTNFACE));  // smoothed as on the screen
+        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+        SetBkMode(dc, TRANSPARENT);
+        RECT room{across / 3, down / 3, 2 * across / 3, down};
+        DrawTextW(dc, win32::wide(caption), -1, &room,
+                  DT_WORDBREAK | (button ? DT_CENTER : DT_NOPREFIX));
+    });
+}
+
 ControlView viewOf(std::string_view name, HWND control, UINT dpi) {
     RECT r{};
     GetWindowRect(control, &r);
@@ -117,8 +159,12 @@ ControlView viewOf(std::string_view name, HWND control, UINT dpi) {
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
                &font);
     const LOGFONTW standard = win32::messageFont(dpi);
-    if (font.lfHeight != standard.lfHeight || lstrcmpW(font.lfFaceName, standard.lfFaceName) != 0) {
+    // A caption fitted to its control keeps the window's face at a smaller size.
+    if (font.lfHeight < standard.lfHeight || lstrcmpW(font.lfFaceName, standard.lfFaceName) != 0) {
         view.points = -font.lfHeight * 72.0 / dpi;
+    }
+    if (view.kind != "box") {
+        giveCaption(view, control, dpi);
     }
     return view;
 }
@@ -221,6 +267,13 @@ public:
         HWND found = control(window, name);
         return found != nullptr ? win32::windowText(found) : u"(not shown)";
     }
+    std::array<int, 3> place(std::string_view window, std::string_view name) override {
+        HWND box = control(window, name);
+        const auto selection = static_cast<DWORD>(SendMessageW(box, EM_GETSEL, 0, 0));
+        const auto line = static_cast<int>(SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0));
+        return box == nullptr ? std::array{-1, -1, -1}
+                              : std::array{line, LOWORD(selection) + 0, HIWORD(selection) + 0};
+    }
     std::u16string accessible(std::string_view window, std::string_view name, Told what) override {
         HWND asked = name.empty() ? this->window(window)->handle() : control(window, name);
         const auto [read, fresh] = readBefore.try_emplace({asked, what});
@@ -292,16 +345,10 @@ public:
         // idle is painted (the harness keeps it busy).
         RedrawWindow(found->handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         HDC screen = GetDC(found->handle());
-        HDC copy = CreateCompatibleDC(screen);
-        HGDIOBJ before =
-            SelectObject(copy, CreateCompatibleBitmap(screen, view.width, view.height));
-        BitBlt(copy, 0, 0, view.width, view.height, screen, 0, 0, SRCCOPY);
-        for (int at = 0; at < view.width * view.height; ++at) {
-            view.pixels.push_back(rgb(GetPixel(copy, at % view.width, at / view.width)));
-        }
+        view.pixels = painted(view.width, view.height, [&](HDC copy) {
+            BitBlt(copy, 0, 0, view.width, view.height, screen, 0, 0, SRCCOPY);
+        });
         view.pixelsAcross = view.width;
-        DeleteObject(SelectObject(copy, before));
-        DeleteDC(copy);
         ReleaseDC(found->handle(), screen);
         return view;
     }
