@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <cstdio>
+#include <cstdlib>
 
 #include "host/qt/qt_accessibility.h"
 #include "host/qt/qt_text.h"
@@ -116,6 +118,14 @@ void QtToolkit::messageBox(std::u16string_view text) {
 
 void QtToolkit::endRun() { QCoreApplication::exit(0); }
 
-void QtToolkit::stopProgram(const std::string& reason) { qFatal("%s", reason.c_str()); }
+void QtToolkit::stopProgram(const std::string& reason) {
+    // Where the learner sees it, and on a terminal if there is one.
+    std::fprintf(stderr, "%s\n", reason.c_str());
+    QMessageBox box(QMessageBox::Critical, toQString(messageBoxTitle),
+                    QString::fromStdString(reason), QMessageBox::Ok);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+    std::_Exit(EXIT_FAILURE);
+}
 
 }  // namespace quillory
