@@ -38,6 +38,10 @@ private:
     std::array<std::unique_ptr<Win32Window>, allWindows.size()> windows_;
 };
 
+// Keeps the libraries loaded by name, by the program or by Windows' own
+// libraries on its behalf, to the system folder, as far as Windows can.
+void limitLibrarySearch();
+
 // Runs the program's message loop until the run ends; returns its exit code.
 // Tab and access keys work in every window of the program.
 int runMessageLoop();
