@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <cstdio>
 #include <cstdlib>
 
 #include "host/qt/qt_accessibility.h"
@@ -119,8 +118,7 @@ void QtToolkit::messageBox(std::u16string_view text) {
 void QtToolkit::endRun() { QCoreApplication::exit(0); }
 
 void QtToolkit::stopProgram(const std::string& reason) {
-    // Where the learner sees it, and on a terminal if there is one.
-    std::fprintf(stderr, "%s\n", reason.c_str());
+    qCritical("%s", reason.c_str());  // and where the learner sees it:
     QMessageBox box(QMessageBox::Critical, toQString(messageBoxTitle),
                     QString::fromStdString(reason), QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);

@@ -96,19 +96,16 @@ void Win32Toolkit::stopProgram(const std::string& reason) {
 }
 
 void limitLibrarySearch() {
-    // Never the folder the program was started from (a downloads folder,
-    // say) nor the current one. Windows 8 has SetDefaultDllDirectories, as
-    // have Vista and 7 with KB2533623; SetDllDirectoryW(L"") takes at least
-    // the current folder out, back to XP SP1.
-    constexpr DWORD systemFolderOnly = 0x00000800;  // LOAD_LIBRARY_SEARCH_SYSTEM32
-    const auto find = [](const char* name) {
-        return reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"kernel32"), name));
-    };
-    if (const auto only =
-            reinterpret_cast<BOOL(WINAPI*)(DWORD)>(find("SetDefaultDllDirectories"))) {
-        only(systemFolderOnly);
+    // Windows 8 (Vista, 7 with KB2533623) has the first; XP SP1 the second.
+    HMODULE kernel = GetModuleHandleW(L"kernel32");
+    const auto only = reinterpret_cast<BOOL(WINAPI*)(DWORD)>(
+        reinterpret_cast<void (*)()>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
+    const auto without = reinterpret_cast<BOOL(WINAPI*)(LPCWSTR)>(
+        reinterpret_cast<void (*)()>(GetProcAddress(kernel, "SetDllDirectoryW")));
+    if (only != nullptr) {
+        only(0x00000800);  // LOAD_LIBRARY_SEARCH_SYSTEM32
     }
-    if (const auto without = reinterpret_cast<BOOL(WINAPI*)(LPCWSTR)>(find("SetDllDirectoryW"))) {
+    if (without != nullptr) {
         without(L"");
     }
 }

@@ -38,8 +38,7 @@ private:
     std::array<std::unique_ptr<Win32Window>, allWindows.size()> windows_;
 };
 
-// Keeps the libraries loaded by name, by the program or by Windows' own
-// libraries on its behalf, to the system folder, as far as Windows can.
+// Libraries loaded by name, also by Windows' own, come from the system folder only.
 void limitLibrarySearch();
 
 // Runs the program's message loop until the run ends; returns its exit code.
