@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <cstdlib>
 
 #include "host/qt/qt_text.h"
 
@@ -132,6 +133,13 @@ void QtToolkit::messageBox(std::u16string_view text) {
 
 void QtToolkit::endRun() { QCoreApplication::exit(0); }
 
-void QtToolkit::stopProgram(const std::string& reason) { qFatal("%s", reason.c_str()); }
+void QtToolkit::stopProgram(const std::string& reason) {
+    qCritical("%s", reason.c_str());  // and where the learner sees it:
+    QMessageBox box(QMessageBox::Critical, toQString(messageBoxTitle),
+                    QString::fromStdString(reason), QMessageBox::Ok);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+    std::_Exit(EXIT_FAILURE);
+}
 
 }  // namespace quillory

@@ -108,6 +108,21 @@ void Win32Toolkit::stopProgram(const std::string& reason) {
     ExitProcess(EXIT_FAILURE);
 }
 
+void limitLibrarySearch() {
+    // Windows 8 (Vista, 7 with KB2533623) has the first; XP SP1 the second.
+    HMODULE kernel = GetModuleHandleW(L"kernel32");
+    const auto only = reinterpret_cast<BOOL(WINAPI*)(DWORD)>(
+        reinterpret_cast<void (*)()>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
+    const auto without = reinterpret_cast<BOOL(WINAPI*)(LPCWSTR)>(
+        reinterpret_cast<void (*)()>(GetProcAddress(kernel, "SetDllDirectoryW")));
+    if (only != nullptr) {
+        only(0x00000800);  // LOAD_LIBRARY_SEARCH_SYSTEM32
+    }
+    if (without != nullptr) {
+        without(L"");
+    }
+}
+
 int runMessageLoop() {
     MSG message{};
     while (true) {

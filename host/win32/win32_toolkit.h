@@ -42,6 +42,9 @@ private:
     std::array<std::unique_ptr<Win32Window>, allWindows.size()> windows_;
 };
 
+// Libraries loaded by name, also by Windows' own, come from the system folder only.
+void limitLibrarySearch();
+
 // Runs the program's message loop until the run ends; returns its exit code.
 // Tab and access keys work in every window of the program.
 int runMessageLoop();

@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <map>
 #include <memory>
 #include <sstream>
@@ -89,6 +90,39 @@ bool ready(Driver& d, const Step& s) {
                              : d.caughtUp() && (!key || !d.focus().empty());
 }
 
+// Whether the control is a text box, by its reference layout; a writable one.
+bool isBox(const std::string& target, bool writable) {
+    const auto dot = target.find('.');
+    const auto lines = expectedLayout(target.substr(0, dot), 96);
+    return dot != std::string::npos && std::ranges::any_of(lines, [&](const std::string& line) {
+               return line.starts_with("  " + target.substr(dot + 1) + " box [") &&
+                      !(writable && line.find("readonly") != std::string::npos);
+           });
+}
+
+// What an action is to have done before the next step: the box OK pressed is
+// gone, a clicked box has the focus, typed text is in the box. The program
+// and the window system may take several turns of the loop, more under load.
+// None where the learner could not act.
+std::function<bool()> effectOf(Driver& d, const Step& s) {
+    const bool box = d.box().has_value();
+    const bool open = !box && d.shown(s.window());
+    const std::string typedInto = s.kind == Type ? d.focus() : s.target;
+    if (s.kind == Ok && box) {
+        return [&d] { return !d.box(); };
+    }
+    if (s.kind == Click && open && isBox(s.target, false)) {
+        return [&d, s] { return d.focus() == s.target; };
+    }
+    if ((s.kind == Type || (s.kind == TypeInto && open)) && !box && isBox(typedInto, true)) {
+        const auto dot = typedInto.find('.');
+        return [&d, s, w = typedInto.substr(0, dot), c = typedInto.substr(dot + 1)] {
+            return d.text(w, c).find(s.text) != std::u16string::npos;
+        };
+    }
+    return [] { return true; };
+}
+
 void perform(Driver& d, const Step& s) {
     const auto w = s.window();
     switch (s.kind) {
@@ -136,13 +170,15 @@ private:
     // handled; an expectation waits until it holds and a key until the
     // program has the keyboard, as the window system may report either late.
     void tick() {
-        const bool waiting = next_ < steps_.size() && !ready(d_, steps_[next_]);
-        if ((++turns_ < maximumTurns && !d_.settled(turns_)) ||
+        const bool waiting = !done_() || (next_ < steps_.size() && !ready(d_, steps_[next_]));
+        if ((!d_.settled(++turns_) && turns_ < maximumTurns) ||
             (waiting && std::chrono::steady_clock::now() < deadline_)) {
             schedule();
             return;
         }
         turns_ = 0;
+        EXPECT_TRUE(done_()) << "step " << next_ << " never took effect: " << steps_[next_ - 1];
+        done_ = [] { return true; };
         if (next_ < steps_.size()) {
             schedule();
             doNext();
@@ -156,12 +192,14 @@ private:
         const Step& step = steps_[next_++];
         SCOPED_TRACE(testing::Message() << "step " << next_ << ": " << step);
         deadline_ = std::chrono::steady_clock::now() + patience;
+        done_ = effectOf(d_, step);
         perform(d_, step);  // may run a message box's loop, and the next steps in it
     }
 
     Driver& d_;
     const std::vector<Step>& steps_;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+    std::function<bool()> done_ = [] { return true; };  // the last action's effect
     std::size_t next_ = 0;
     int turns_ = 0;
     std::chrono::steady_clock::time_point deadline_ = std::chrono::steady_clock::now() + patience;

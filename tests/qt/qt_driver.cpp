@@ -200,7 +200,7 @@ public:
         // server refuses Qt's own late request: the lone window left gets
         // it, as a manager would.
         const auto shown = windows();
-        if (turns == 2 && !compositorActivates() && shown.size() == 1 &&
+        if (turns >= 2 && !compositorActivates() && shown.size() == 1 &&
             QGuiApplication::focusWindow() == nullptr &&
             QApplication::activeModalWidget() == nullptr) {
             QWindowSystemInterface::handleWindowActivated<Synchronous>(
@@ -208,10 +208,15 @@ public:
         }
         return turns >= 2;
     }
-    bool caughtUp() override {  // a compositor brings a new window to the front in its own time
-        return !compositorActivates() || windows().empty() ||
-               (openBox() != nullptr ? focus() == "MessageBox"
-                                     : QGuiApplication::focusWindow() != nullptr);
+    // Every window shown is on the screen, laid out; a compositor brings a new
+    // window to the front in its own time.
+    bool caughtUp() override {
+        const bool exposed = std::ranges::all_of(QApplication::topLevelWidgets(), [](QWidget* top) {
+            return !top->isVisible() || top->windowHandle()->isExposed();
+        });
+        return exposed && (!compositorActivates() || windows().empty() ||
+                           (openBox() != nullptr ? focus() == "MessageBox"
+                                                 : QGuiApplication::focusWindow() != nullptr));
     }
     void stop() override {
         host_.reset();
