@@ -6,7 +6,11 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QInputMethodEvent>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <cstdio>
 
 #include "host/qt/qt_line_box.h"
 #include "host/qt/qt_toolkit.h"
@@ -30,6 +34,34 @@ TEST(QtProgram, AnswerBoxSetsOnlyItsOneSelection) {
     EXPECT_FALSE(box.hasSelectedText());
     text->setSelection(0, 1, 3);
     EXPECT_EQ(box.selectedText(), QStringLiteral("ro"));
+}
+
+// A window operation that fails stops the program with its reason on
+// standard error and in a box the learner reads and dismisses. The box's
+// text is echoed to standard error once OK has been pressed on it.
+TEST(QtProgramDeathTest, StopsWithTheReasonInABox) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const auto stop = [] {
+        QtToolkit toolkit;
+        auto* poll = new QTimer;
+        QObject::connect(poll, &QTimer::timeout, [poll, tries = 0]() mutable {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box != nullptr) {
+                std::fprintf(stderr, "box %s: %s\n", qPrintable(box->windowTitle()),
+                             qPrintable(box->text()));
+                box->button(QMessageBox::Ok)->click();
+            } else if (++tries == 1000) {
+                std::fputs("no box within 10 s\n", stderr);
+                std::_Exit(2);
+            }
+            poll->start(10);
+        });
+        poll->start(0);
+        toolkit.stopProgram("Quillory has stopped: no window Form9");
+    };
+    EXPECT_EXIT(stop(), testing::ExitedWithCode(EXIT_FAILURE),
+                "^Quillory has stopped: no window Form9\n.*"
+                "box Quillory: Quillory has stopped: no window Form9\n$");
 }
 
 // Qt's own interface tells each character as an empty run of text attributes.
