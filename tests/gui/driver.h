@@ -107,9 +107,6 @@ public:
 // The backend's driver; each backend's test program provides it.
 std::unique_ptr<Driver> makeDriver();
 
-// Runs the steps against a freshly started program and stops it again.
-void run(Driver& driver, const std::vector<Step>& steps);
-
 // A window as the learner sees it, in the form of tests/data/layouts.txt, and
 // the reference lines of that file with every [place and size] turned from
 // twips into pixels at dpi. A label's colour is read from the screen. In an
