@@ -73,7 +73,6 @@ public:
     virtual void click(std::string_view window, std::string_view control) = 0;
     virtual void type(std::u16string_view text) = 0;
     virtual void press(std::string_view key) = 0;  // a key's name, as in Step
-    virtual void pressAlt(char letter) = 0;
     virtual void closeBox(std::string_view window) = 0;
     virtual void pressOk() = 0;
 

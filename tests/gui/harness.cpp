@@ -87,7 +87,7 @@ std::pair<std::u16string, std::u16string> found(Driver& d, const Step& s) {
 // system has caught up with the program, a key also until the program has the
 // keyboard: a learner acts on what has come to the front.
 bool ready(Driver& d, const Step& s) {
-    const bool key = s.kind == Type || s.kind == Press || s.kind == Alt;
+    const bool key = s.kind == Type || s.kind == Press;
     return s.kind >= Windows ? found(d, s).first == found(d, s).second
                              : d.caughtUp() && (!key || !d.focus().empty());
 }
@@ -131,7 +131,6 @@ void perform(Driver& d, const Step& s) {
     case Click: return d.click(w, s.control());
     case Type: return d.type(s.text);
     case Press: return d.press(s.target);
-    case Alt: return d.pressAlt(s.target.front());
     case CloseBox: return d.closeBox(w);
     case Ok: return d.pressOk();
     default: {

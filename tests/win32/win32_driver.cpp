@@ -233,14 +233,21 @@ public:
         });
     }
     void press(std::string_view key) override {
-        const UINT vk = key.ends_with("End")   ? VK_END
-                        : key.ends_with("Tab") ? VK_TAB
-                        : key == "Enter"       ? VK_RETURN
-                                               : VK_ESCAPE;
-        pressKey(vk, key.starts_with("Shift"), key.starts_with("Ctrl"), false);
-    }
-    void pressAlt(char letter) override {
-        pressKey(static_cast<UINT>(std::toupper(letter)), false, false, true);
+        const auto held = [&key](std::string_view modifier) {
+            const bool down = key.starts_with(modifier);
+            key.remove_prefix(down ? modifier.size() : 0);
+            return down;
+        };
+        const bool shift = held("Shift+"), control = held("Ctrl+"), alt = held("Alt+");
+        const UINT vk = key == "End"      ? VK_END
+                        : key == "Tab"    ? VK_TAB
+                        : key == "Return" ? VK_RETURN
+                        : key == "Esc"    ? VK_ESCAPE
+                                          : static_cast<UINT>(key.front());
+        post([=, this] {
+            postKey(vk, shift, control, alt);
+            post([] { holdModifiers(false, false, false); });  // once the key is handled
+        });
     }
     void closeBox(std::string_view name) override {
         // The close box is part of the frame, out of reach while the window is disabled.
@@ -342,12 +349,6 @@ public:
     }
 
 private:
-    void pressKey(UINT vk, bool shift, bool control, bool alt) {
-        post([=, this] {
-            postKey(vk, shift, control, alt);
-            post([] { holdModifiers(false, false, false); });  // once the key is handled
-        });
-    }
     const win32::Win32Window* window(std::string_view name) const {
         const auto id = std::ranges::find(allWindows, name, nameOf);
         return id != allWindows.end() ? toolkit_->window(*id) : nullptr;
