@@ -56,24 +56,23 @@ std::u16string verbList() {
 std::pair<std::u16string, std::u16string> found(Driver& d, const Step& s) {
     const auto w = s.window();
     const auto c = s.control();
-    const auto run = [&d] { return std::u16string(d.ended() ? u"ended" : u"running"); };
     switch (s.kind) {
     case Windows: return {joined(d.windows(), ","), wide(s.target)};
     case Text: return {d.text(w, c), s.text};
     case VerbList: return {d.text(w, c), verbList()};
     case AtTop: {  // the first line shown, and where the selection starts and ends
         const auto [line, from, to] = d.place(w, c);
-        const auto told =
-            std::to_string(line) + ' ' + std::to_string(from) + ' ' + std::to_string(to);
-        return {wide(told), u"0 0 0"};
+        return {wide(std::to_string(line) + ' ' + std::to_string(from) + ' ' + std::to_string(to)),
+                u"0 0 0"};
     }
     case Named: return {d.accessible(w, c, Driver::Told::Name), s.text};
     case Described: return {d.accessible(w, c, Driver::Told::Description), s.text};
     case Focus: return {wide(d.focus()), wide(s.target)};
     case Box: return {d.box().value_or(u"(no box)"), u"Quillory\n" + s.text};
     case NoBox: return {d.box().value_or(u"(no box)"), u"(no box)"};
-    case Ended: return {run(), u"ended"};
-    case Running: return {run(), u"running"};
+    case Ended:
+    case Running:
+        return {d.ended() ? u"ended" : u"running", s.kind == Ended ? u"ended" : u"running"};
     default: {  // Layout: at the screen's own density, where the test run set one up
         const char* screen = std::getenv("QUILLORY_SCREEN_DPI");
         const int dpi =

@@ -283,9 +283,8 @@ public:
     static std::u16string askAsScreenReader(HWND asked, Told what) {
         IAccessible* object = nullptr;
         BSTR spoken = nullptr;
-        VARIANT self{};
+        VARIANT self{};  // CHILDID_SELF: the object itself, not a child
         self.vt = VT_I4;
-        self.lVal = CHILDID_SELF;
         if (FAILED(AccessibleObjectFromWindow(asked, static_cast<DWORD>(OBJID_CLIENT),
                                               __uuidof(IAccessible),
                                               reinterpret_cast<void**>(&object)))) {
