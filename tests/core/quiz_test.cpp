@@ -7,6 +7,7 @@
 
 #include <array>
 #include <ranges>
+#include <sstream>
 
 #include "answers.h"
 #include "verb_list.h"
@@ -40,19 +41,21 @@ TEST(Quiz, JudgesEachAnswerExactlyAgainstTheShownVerb) {
 // the participles ("bet, betted" and "was/were" are two forms each).
 std::vector<std::array<std::vector<std::u16string>, 3>> listedVerbs() {
     std::vector<std::array<std::vector<std::u16string>, 3>> verbs;
-    for (auto line : verb_list.substr(verb_list.find("\n\narise") + 2) | std::views::split('\n')) {
+    std::istringstream list{std::string(verb_list.substr(verb_list.find("\n\narise")))};
+    for (std::string line; std::getline(list, line);) {
+        for (auto comma = line.find(", "); comma != line.npos; comma = line.find(", ")) {
+            line.replace(comma, 2, "/");
+        }
+        std::istringstream columns(line);
         std::array<std::vector<std::u16string>, 3> verb;
-        std::size_t column = 0;
-        for (const char c : line) {
-            if (c == '\t') {
-                column += verb[column].empty() ? 0U : 1U;
-            } else if (c == ',' || c == '/' || verb[column].empty()) {
-                verb[column].emplace_back(c == ',' || c == '/' ? 0U : 1U, static_cast<char16_t>(c));
-            } else if (c != ' ') {
-                verb[column].back() += static_cast<char16_t>(c);
+        for (auto& column : verb) {
+            std::string forms;
+            columns >> forms;
+            for (auto form : forms | std::views::split('/')) {
+                column.emplace_back(form.begin(), form.end());
             }
         }
-        if (!verb[2].empty()) {
+        if (columns) {
             verbs.push_back(verb);
         }
     }

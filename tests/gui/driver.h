@@ -73,7 +73,6 @@ public:
     virtual void click(std::string_view window, std::string_view control) = 0;
     virtual void type(std::u16string_view text) = 0;
     virtual void press(std::string_view key) = 0;  // a key's name, as in Step
-    virtual void pressAlt(char letter) = 0;
     virtual void closeBox(std::string_view window) = 0;
     virtual void pressOk() = 0;
 
@@ -106,9 +105,6 @@ public:
 
 // The backend's driver; each backend's test program provides it.
 std::unique_ptr<Driver> makeDriver();
-
-// Runs the steps against a freshly started program and stops it again.
-void run(Driver& driver, const std::vector<Step>& steps);
 
 // A window as the learner sees it, in the form of tests/data/layouts.txt, and
 // the reference lines of that file with every [place and size] turned from

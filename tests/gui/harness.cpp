@@ -1,4 +1,5 @@
-// Runs a table of steps against a real program. The steps run one by one
+// Runs each scenario of tests/data/scenarios.txt, a table of steps, against
+// a freshly started program on a real backend. The steps run one by one
 // from the program's own event loop, each posted before the one before it
 // acts: when an action opens a message box, whose loop then runs inside
 // that action, the next steps run in the box's loop, as a learner's input
@@ -9,7 +10,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <map>
@@ -19,6 +19,7 @@
 #include "gui/driver.h"
 #include "host/readable_colour.h"
 #include "layouts.h"
+#include "scenarios.h"
 #include "verb_list.h"
 
 namespace quillory::gui {
@@ -55,24 +56,23 @@ std::u16string verbList() {
 std::pair<std::u16string, std::u16string> found(Driver& d, const Step& s) {
     const auto w = s.window();
     const auto c = s.control();
-    const auto run = [&d] { return std::u16string(d.ended() ? u"ended" : u"running"); };
     switch (s.kind) {
     case Windows: return {joined(d.windows(), ","), wide(s.target)};
     case Text: return {d.text(w, c), s.text};
     case VerbList: return {d.text(w, c), verbList()};
     case AtTop: {  // the first line shown, and where the selection starts and ends
         const auto [line, from, to] = d.place(w, c);
-        const auto told =
-            std::to_string(line) + ' ' + std::to_string(from) + ' ' + std::to_string(to);
-        return {wide(told), u"0 0 0"};
+        return {wide(std::to_string(line) + ' ' + std::to_string(from) + ' ' + std::to_string(to)),
+                u"0 0 0"};
     }
     case Named: return {d.accessible(w, c, Driver::Told::Name), s.text};
     case Described: return {d.accessible(w, c, Driver::Told::Description), s.text};
     case Focus: return {wide(d.focus()), wide(s.target)};
     case Box: return {d.box().value_or(u"(no box)"), u"Quillory\n" + s.text};
     case NoBox: return {d.box().value_or(u"(no box)"), u"(no box)"};
-    case Ended: return {run(), u"ended"};
-    case Running: return {run(), u"running"};
+    case Ended:
+    case Running:
+        return {d.ended() ? u"ended" : u"running", s.kind == Ended ? u"ended" : u"running"};
     default: {  // Layout: at the screen's own density, where the test run set one up
         const char* screen = std::getenv("QUILLORY_SCREEN_DPI");
         const int dpi =
@@ -86,7 +86,7 @@ std::pair<std::u16string, std::u16string> found(Driver& d, const Step& s) {
 // system has caught up with the program, a key also until the program has the
 // keyboard: a learner acts on what has come to the front.
 bool ready(Driver& d, const Step& s) {
-    const bool key = s.kind == Type || s.kind == Press || s.kind == Alt;
+    const bool key = s.kind == Type || s.kind == Press;
     return s.kind >= Windows ? found(d, s).first == found(d, s).second
                              : d.caughtUp() && (!key || !d.focus().empty());
 }
@@ -130,7 +130,6 @@ void perform(Driver& d, const Step& s) {
     case Click: return d.click(w, s.control());
     case Type: return d.type(s.text);
     case Press: return d.press(s.target);
-    case Alt: return d.pressAlt(s.target.front());
     case CloseBox: return d.closeBox(w);
     case Ok: return d.pressOk();
     default: {
@@ -206,11 +205,32 @@ private:
     std::chrono::steady_clock::time_point deadline_ = std::chrono::steady_clock::now() + patience;
 };
 
-}  // namespace
+struct Scenario {
+    std::string name;
+    std::vector<Step> steps;
+};
+void PrintTo(const Scenario& scenario, std::ostream* out) { *out << scenario.name; }
 
-void run(Driver& driver, const std::vector<Step>& steps) { Runner(driver, steps).run(); }
+// The scenarios of tests/data/scenarios.txt, each after its "== " line.
+std::vector<Scenario> allScenarios() {
+    std::vector<Scenario> all;
+    std::istringstream lines{std::string(::scenarios)};
+    for (std::string line; std::getline(lines, line);) {
+        if (line.starts_with("== ")) {
+            all.push_back({line.substr(3), {}});
+        } else if (!line.empty() && !line.starts_with('#')) {
+            all.back().steps.push_back(parseStep(line));
+        }
+    }
+    return all;
+}
 
-namespace {
+class Scenarios : public testing::TestWithParam<Scenario> {};
+
+TEST_P(Scenarios, Run) { Runner(*makeDriver(), GetParam().steps).run(); }
+
+INSTANTIATE_TEST_SUITE_P(Learner, Scenarios, testing::ValuesIn(allScenarios()),
+                         [](const auto& test) { return test.param.name; });
 
 bool lightDefault() { return std::getenv("QUILLORY_APPEARANCE") == nullptr; }
 
@@ -223,17 +243,27 @@ double contrast(std::uint32_t one, std::uint32_t other) {
     return contrastRatio(colour(one), colour(other));
 }
 
+// The pixels of a place in the window, row after row, as far as the window goes.
+std::vector<std::uint32_t> pixelsIn(const WindowView& view, std::array<int, 4> place) {
+    const auto at = [&view](int pixels) { return pixels * view.pixelsAcross / view.width; };
+    const auto [left, top, width, height] = place;
+    const auto rows = static_cast<int>(view.pixels.size()) / std::max(view.pixelsAcross, 1);
+    std::vector<std::uint32_t> found;
+    for (int y = at(top); y < std::min(at(top + height), rows); ++y) {
+        for (int x = at(left); x < std::min(at(left + width), view.pixelsAcross); ++x) {
+            found.push_back(view.pixels[static_cast<std::size_t>(y * view.pixelsAcross + x)] &
+                            0xFFFFFFu);
+        }
+    }
+    return found;
+}
+
 // A label's place shows its text in the colour that stands out most from
 // its background, the colour most of it has.
 std::pair<std::uint32_t, std::uint32_t> textOn(const WindowView& view, std::array<int, 4> place) {
     std::map<std::uint32_t, int> counts;
-    const auto at = [&view](int pixels) { return pixels * view.pixelsAcross / view.width; };
-    const auto [left, top, width, height] = place;
-    const auto rows = static_cast<int>(view.pixels.size()) / std::max(view.pixelsAcross, 1);
-    for (int y = at(top); y < std::min(at(top + height), rows); ++y) {
-        for (int x = at(left); x < std::min(at(left + width), view.pixelsAcross); ++x) {
-            ++counts[view.pixels[static_cast<std::size_t>(y * view.pixelsAcross + x)] & 0xFFFFFFu];
-        }
+    for (const auto pixel : pixelsIn(view, place)) {
+        ++counts[pixel];
     }
     const auto background = std::ranges::max_element(counts, {}, [](auto& n) { return n.second; });
     const auto text = std::ranges::max_element(
@@ -250,15 +280,10 @@ double inkOf(const WindowView& view, std::array<int, 4> place) {
     };
     const auto [text, background] = textOn(view, place);
     const int range = level(text) - level(background);
-    const auto at = [&view](int pixels) { return pixels * view.pixelsAcross / view.width; };
-    const auto [left, top, width, height] = place;
     double ink = 0;
-    for (int y = at(top); range != 0 && y < at(top + height); ++y) {
-        for (int x = at(left); x < at(left + width); ++x) {
-            const auto pixel = view.pixels.at(static_cast<std::size_t>(y * view.pixelsAcross + x));
-            const double share = (level(pixel) - level(background)) / static_cast<double>(range);
-            ink += share < 0.25 ? 0 : std::min(share, 1.0);
-        }
+    for (const auto pixel : range != 0 ? pixelsIn(view, place) : std::vector<std::uint32_t>{}) {
+        const double share = (level(pixel) - level(background)) / static_cast<double>(range);
+        ink += share < 0.25 ? 0 : std::min(share, 1.0);
     }
     return ink;
 }
@@ -280,10 +305,11 @@ bool clipped(const WindowView& view, const ControlView& c) {
 // A colour in the three hex digits a layout writes it with: a glyph's
 // smoothed edges leave even its full strokes a few levels off.
 std::string written(std::uint32_t rgb) {
-    const auto digit = [rgb](int shift) { return (((rgb >> shift) & 0xFFu) + 8) / 17; };
-    char text[8];
-    std::snprintf(text, sizeof text, "#%x%x%x", digit(16), digit(8), digit(0));
-    return {text[0], text[1], text[1], text[2], text[2], text[3], text[3]};
+    std::string text = "#";
+    for (const int shift : {16, 8, 0}) {
+        text.append(2, "0123456789abcdef"[(((rgb >> shift) & 0xFFu) + 8) / 17]);
+    }
+    return text;
 }
 
 }  // namespace

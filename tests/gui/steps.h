@@ -12,15 +12,15 @@ namespace quillory::gui {
 
 struct Step {
     // The target is a control ("Form3.Command1"), a window ("Form3"), a key
-    // ("Tab", "ShiftTab", "Enter", "Escape", "End", "CtrlEnd"), an access
-    // key's letter, or window names ("Form1,Form4").
+    // as Qt's key sequences name it ("Tab", "Shift+Tab", "Return", "Esc",
+    // "Ctrl+End", "Alt+N": Alt with an access key's letter), or window names
+    // ("Form1,Form4").
     enum class Kind {
         // What the learner does. An action aimed at a window that is not
         // open, or that a message box blocks, changes nothing.
         Click,     // the control, in its middle
         Type,      // text, key by key, into whatever has the focus
         Press,     // the key
-        Alt,       // Alt with the letter
         CloseBox,  // the window's title-bar close box
         Ok,        // the message box's OK button
         // What the learner sees; a failing expectation fails the test.

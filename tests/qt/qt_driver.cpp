@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QInputMethodEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -113,18 +114,16 @@ QString toldOf(QLineEdit* box) {
         text->attributes(at, &start, &end);
         runs += start == at && end > at ? text->text(start, end) : "(a broken run)";
     }
-    int from = 0;
-    int to = 0;
+    int from = 0, to = 0;
     text->selection(0, &from, &to);
     const QAccessible::State state = face->state();
     const int start = box->hasSelectedText() ? box->selectionStart() : 0;
-    const std::array<int, 7> told{
-        text->cursorPosition(), text->selectionCount(),   from, to, state.readOnly != 0,
-        state.editable != 0,    state.selectableText != 0};
-    const std::array<int, 7> is{
-        box->cursorPosition(), box->hasSelectedText(), start, start + box->selectionLength(),
-        box->isReadOnly(),     !box->isReadOnly(),     1};
-    return told == is ? runs : runs + " (caret, selection and states told otherwise)";
+    const bool told = std::array{text->cursorPosition(), text->selectionCount(), from, to} ==
+                          std::array{box->cursorPosition(), int{box->hasSelectedText()}, start,
+                                     start + box->selectionLength()} &&
+                      state.readOnly == box->isReadOnly() && state.editable != box->isReadOnly() &&
+                      state.selectableText;
+    return told ? runs : runs + " (caret, selection and states told otherwise)";
 }
 
 ControlView viewOf(QWidget* w, const QWidget& window) {
@@ -245,18 +244,16 @@ public:
         }
     }
     void press(std::string_view key) override {
-        const int code = key.ends_with("End")   ? Qt::Key_End
-                         : key == "ShiftTab"    ? Qt::Key_Backtab
-                         : key.ends_with("Tab") ? Qt::Key_Tab
-                         : key == "Enter"       ? Qt::Key_Return
-                                                : Qt::Key_Escape;
-        const auto modifiers = key == "ShiftTab"  ? Qt::ShiftModifier
-                               : key == "CtrlEnd" ? Qt::ControlModifier
-                                                  : Qt::NoModifier;
-        sendKey(code, code == Qt::Key_Tab ? "\t" : code == Qt::Key_Return ? "\r" : "", modifiers);
-    }
-    void pressAlt(char letter) override {
-        sendKey(Qt::Key_A + letter - 'a', QString(QChar(letter)), Qt::AltModifier);
+        const QKeyCombination pressed = QKeySequence(toQString(key))[0];
+        const auto modifiers = pressed.keyboardModifiers();
+        const int code = pressed.key() == Qt::Key_Tab && modifiers == Qt::ShiftModifier
+                             ? Qt::Key_Backtab
+                             : pressed.key();
+        const QString text = code == Qt::Key_Tab      ? "\t"
+                             : code == Qt::Key_Return ? "\r"
+                             : code <= Qt::Key_Z      ? QString(QChar(code)).toLower()
+                                                      : "";
+        sendKey(code, text, modifiers);
     }
     void closeBox(std::string_view window) override {
         // The request a window manager sends when the close box is pressed.

@@ -13,14 +13,10 @@ from pathlib import Path
 
 
 def steps():  # tests/data/spoken.txt: the learner's keys, and what Orca must then say
-    table = Path(__file__).parents[1].joinpath("data/spoken.txt").read_text().splitlines()
-    found = []
-    for line in (line for line in table if line and not line.startswith("#")):
-        if line.startswith(">"):
-            found.append(([a.strip() for a in line[1:].split(";") if a.strip()], []))
-        else:
-            found[-1][1].append(line)
-    return found
+    table = Path(__file__).parents[1].joinpath("data/spoken.txt").read_text()
+    blocks = re.split(r"^>", re.sub(r"^(#.*)?\n", "", table, flags=re.M), flags=re.M)[1:]
+    return [([a.strip() for a in keys.split(";") if a.strip()], said)
+            for keys, *said in (block.splitlines() for block in blocks)]
 
 
 # Seconds to wait for Orca's first words or a step's lines: a hang's guard,

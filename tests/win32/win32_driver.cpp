@@ -62,9 +62,8 @@ void holdModifiers(bool shift, bool control, bool alt) {
 // One key with its modifiers to the window with the focus: key down and up
 // messages with their scan code, the Alt context bit and the transition bits.
 void postKey(UINT key, bool shift, bool control, bool alt) {
-    HWND target = GetFocus();
     holdModifiers(shift, control, alt);
-    const auto send = [target, alt](UINT vk, bool up) {
+    const auto send = [target = GetFocus(), alt](UINT vk, bool up) {
         const bool altHeld = alt && !(vk == VK_MENU && up);
         const auto data = 1u | (MapVirtualKeyW(vk, MAPVK_VK_TO_VSC) & 0xFFu) << 16 |
                           (altHeld ? 1u << 29 : 0u) | (up ? 3u << 30 : 0u);
@@ -72,17 +71,17 @@ void postKey(UINT key, bool shift, bool control, bool alt) {
             up ? (altHeld ? WM_SYSKEYUP : WM_KEYUP) : (alt ? WM_SYSKEYDOWN : WM_KEYDOWN);
         PostMessageW(target, message, vk, static_cast<LPARAM>(data));
     };
-    std::vector<UINT> held;
-    for (const auto& [vk, down] :
-         {std::pair{VK_SHIFT, shift}, {VK_CONTROL, control}, {VK_MENU, alt}}) {
+    std::vector<UINT> keys;
+    for (const auto& [vk, down] : {std::pair{VK_SHIFT, shift},
+                                   {VK_CONTROL, control},
+                                   {VK_MENU, alt},
+                                   {static_cast<int>(key), true}}) {
         if (down) {
-            held.push_back(static_cast<UINT>(vk));
-            send(static_cast<UINT>(vk), false);
+            keys.push_back(static_cast<UINT>(vk));
+            send(keys.back(), false);
         }
     }
-    send(key, false);
-    send(key, true);
-    std::for_each(held.rbegin(), held.rend(), [&send](UINT vk) { send(vk, true); });
+    std::for_each(keys.rbegin(), keys.rend(), [&send](UINT vk) { send(vk, true); });
 }
 
 std::uint32_t rgb(COLORREF colour) {  // as 0xRRGGBB
@@ -178,25 +177,17 @@ void CALLBACK forgetChanged(HWINEVENTHOOK /*hook*/, DWORD /*event*/, HWND window
     std::erase_if(readBefore, [window](const auto& read) { return read.first.first == window; });
 }
 
-class Win32Driver final : public Driver {
+class Win32Driver final : public Driver {  // NOLINT(*-special-member-functions): never copied
 public:
-    Win32Driver() {
-        static const ATOM workClass = [] {
-            WNDCLASSEXW windowClass{};
-            windowClass.cbSize = sizeof(windowClass);
-            windowClass.lpfnWndProc = &runPostedWork;
-            windowClass.lpszClassName = L"QuilloryTestWork";
-            return RegisterClassExW(&windowClass);
-        }();
-        // Message-only: never shown or counted among the program's windows,
-        // yet every loop dispatches what is posted to it, a message box's too.
-        work_ = CreateWindowExW(0, MAKEINTATOM(workClass), L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
-                                nullptr, nullptr, nullptr);
-        hook_ = SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_DESCRIPTIONCHANGE, nullptr,
-                                &forgetChanged, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    // Message-only: never shown or counted among the program's windows, yet
+    // every loop dispatches what is posted to it, a message box's too.
+    Win32Driver()
+        : work_(CreateWindowExW(0, L"Static", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr,
+                                nullptr)),
+          hook_(SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_DESCRIPTIONCHANGE, nullptr,
+                                &forgetChanged, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT)) {
+        SetWindowLongPtrW(work_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&runPostedWork));
     }
-    Win32Driver(const Win32Driver&) = delete;
-    Win32Driver& operator=(const Win32Driver&) = delete;
     ~Win32Driver() override {
         for (MSG left{}; PeekMessageW(&left, work_, runWork, runWork, PM_REMOVE) != FALSE;) {
             delete reinterpret_cast<Work*>(left.lParam);
@@ -242,14 +233,21 @@ public:
         });
     }
     void press(std::string_view key) override {
-        const UINT vk = key.ends_with("End")   ? VK_END
-                        : key.ends_with("Tab") ? VK_TAB
-                        : key == "Enter"       ? VK_RETURN
-                                               : VK_ESCAPE;
-        pressKey(vk, key.starts_with("Shift"), key.starts_with("Ctrl"), false);
-    }
-    void pressAlt(char letter) override {
-        pressKey(static_cast<UINT>(std::toupper(letter)), false, false, true);
+        const auto held = [&key](std::string_view modifier) {
+            const bool down = key.starts_with(modifier);
+            key.remove_prefix(down ? modifier.size() : 0);
+            return down;
+        };
+        const bool shift = held("Shift+"), control = held("Ctrl+"), alt = held("Alt+");
+        const UINT vk = key == "End"      ? VK_END
+                        : key == "Tab"    ? VK_TAB
+                        : key == "Return" ? VK_RETURN
+                        : key == "Esc"    ? VK_ESCAPE
+                                          : static_cast<UINT>(key.front());
+        post([=, this] {
+            postKey(vk, shift, control, alt);
+            post([] { holdModifiers(false, false, false); });  // once the key is handled
+        });
     }
     void closeBox(std::string_view name) override {
         // The close box is part of the frame, out of reach while the window is disabled.
@@ -285,9 +283,8 @@ public:
     static std::u16string askAsScreenReader(HWND asked, Told what) {
         IAccessible* object = nullptr;
         BSTR spoken = nullptr;
-        VARIANT self{};
+        VARIANT self{};  // CHILDID_SELF: the object itself, not a child
         self.vt = VT_I4;
-        self.lVal = CHILDID_SELF;
         if (FAILED(AccessibleObjectFromWindow(asked, static_cast<DWORD>(OBJID_CLIENT),
                                               __uuidof(IAccessible),
                                               reinterpret_cast<void**>(&object)))) {
@@ -305,16 +302,13 @@ public:
     }
     std::string focus() override {
         HWND focused = GetFocus();
-        HWND root = GetAncestor(focused, GA_ROOT);
         for (const auto id : allWindows) {
             const auto* made = toolkit_->window(id);
-            if (made != nullptr && made->handle() == root &&
-                made->controlLayout(focused) != nullptr) {
-                return std::string(nameOf(id)) + "." +
-                       std::string(made->controlLayout(focused)->name);
+            if (const auto* control = made ? made->controlLayout(focused) : nullptr) {
+                return std::string(nameOf(id)) + "." + std::string(control->name);
             }
         }
-        return root != nullptr && root == openBox() ? "MessageBox" : "";
+        return focused != nullptr && GetAncestor(focused, GA_ROOT) == openBox() ? "MessageBox" : "";
     }
     std::optional<std::u16string> box() override {
         HWND open = openBox();
@@ -354,12 +348,6 @@ public:
     }
 
 private:
-    void pressKey(UINT vk, bool shift, bool control, bool alt) {
-        post([=, this] {
-            postKey(vk, shift, control, alt);
-            post([] { holdModifiers(false, false, false); });  // once the key is handled
-        });
-    }
     const win32::Win32Window* window(std::string_view name) const {
         const auto id = std::ranges::find(allWindows, name, nameOf);
         return id != allWindows.end() ? toolkit_->window(*id) : nullptr;
