@@ -37,11 +37,15 @@ QtToolkit::~QtToolkit() {
     for (auto& window : windows_) {
         delete window.data();
     }
-    // Windows unloaded just before the run ended are still waiting to be deleted.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (auto& window : unloaded_) {
+        delete window.data();
+    }
 }
 
 void QtToolkit::build(const WindowLayout& layout, ButtonHandler onButton, CloseHandler onClose) {
+    if (QtWindow* old = unloaded_.at(indexOf(layout.id))) {
+        old->deleteLater();  // long hidden, unless this is its own click
+    }
     windows_.at(indexOf(layout.id)) =
         new QtWindow(layout, fonts_, std::move(onButton), std::move(onClose));
 }
@@ -62,10 +66,12 @@ void QtToolkit::activate(WindowId id) {
 
 void QtToolkit::destroy(WindowId id) {
     QPointer<QtWindow>& slot = windows_.at(indexOf(id));
-    // The window may be inside one of its own buttons' click signals, so it
-    // is hidden now and deleted once control is back in the event loop.
+    // Hidden now, deleted when it is built again or the program ends: it may
+    // be inside one of its own buttons' click signals, and Qt 6.4's Wayland
+    // backend may still be taking the compositor's last frame for it on
+    // another thread, which touches the window after it is gone.
     slot->hide();
-    slot->deleteLater();
+    unloaded_.at(indexOf(id)) = slot;
     slot = nullptr;
 }
 

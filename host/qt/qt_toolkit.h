@@ -39,6 +39,7 @@ private:
     AccessibleInterfaces accessibleInterfaces_;
     QtFonts fonts_;
     std::array<QPointer<QtWindow>, allWindows.size()> windows_;
+    std::array<QPointer<QtWindow>, allWindows.size()> unloaded_;  // hidden, not yet deleted
 };
 
 }  // namespace quillory
