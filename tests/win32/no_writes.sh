@@ -45,7 +45,8 @@ keys() {
 }
 
 state | sort >"$work/before"
-WINEDEBUG=+loaddll "$wine" "$downloads/quillory.exe" 2>"$work/program.dlls" &
+# Started as from Explorer: in its own folder.
+(cd "$downloads" && WINEDEBUG=+loaddll exec "$wine" quillory.exe 2>"$work/program.dlls") &
 started=$!
 keys 'Quillory 1.0' Tab Tab Tab space && keys Quillory Return ||
     { echo "The program's session could not be driven" >&2; exit 1; }
