@@ -20,12 +20,11 @@ wine=$1 tests=$2 program=$3
 scenarios=(OneAnswerFromMenuToMenu VerbListShowsTheWholeListAndTakesNoInput ExitSaysFarewellThenEnds)
 [ -n "${WINEPREFIX:-}" ] || { echo "Run it under scripts/with-wine.sh" >&2; exit 2; }
 work=$(mktemp -d)
-downloads=$HOME  # what the prefix's Downloads folder links to
 planted=quillory_planted.dll
 layout='HKLM\System\CurrentControlSet\Control\Keyboard Layouts\04090409'
-trap 'rm -rf "$work" "$downloads/quillory.exe" "$downloads/$planted"
+trap 'rm -rf "$work" "$HOME/quillory.exe" "$HOME/$planted"
     "$wine" reg delete "$layout" /f >/dev/null 2>&1' EXIT
-cp "$program" "$(dirname "$tests")/$planted" "$downloads/"
+cp "$program" "$(dirname "$tests")/$planted" "$HOME/"  # the prefix's Downloads folder
 "$wine" reg add "$layout" /v "Ime File" /d "$planted" /f >/dev/null 2>&1
 
 # Every folder, every file with its time and size; every registry key, and
@@ -46,11 +45,10 @@ keys() {
 
 state | sort >"$work/before"
 # Started as from Explorer: in its own folder.
-(cd "$downloads" && WINEDEBUG=+loaddll exec "$wine" quillory.exe 2>"$work/program.dlls") &
-started=$!
+(cd "$HOME" && WINEDEBUG=+loaddll exec "$wine" quillory.exe 2>"$work/program.dlls") &
 keys 'Quillory 1.0' Tab Tab Tab space && keys Quillory Return ||
     { echo "The program's session could not be driven" >&2; exit 1; }
-wait $started || { echo "The program ended with status $?" >&2; exit 1; }
+wait $! || { echo "The program ended with status $?" >&2; exit 1; }
 filter=$(printf '*/%s:' "${scenarios[@]}")
 WINEDEBUG=+loaddll "$wine" "$tests" --gtest_brief=1 --gtest_filter="$filter" \
     >"$work/run" 2>"$work/tests.dlls" || { cat "$work/run" >&2; exit 1; }
@@ -64,5 +62,4 @@ found=$(
         { echo "Fewer scenarios ran than the ${#scenarios[@]} named:"; cat "$work/run"; }
 )
 [ -z "$found" ] || { printf 'The program left traces:\n%s\n' "$found" >&2; exit 1; }
-echo "The program and ${#scenarios[@]} scenarios ran; no file or registry value written," \
-    "no network library loaded, no library taken from the program's folder."
+echo "The program and ${#scenarios[@]} scenarios ran: nothing written, no network, no planted library."
