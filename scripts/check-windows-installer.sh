@@ -31,6 +31,9 @@ wine build/$QUILLORY_INSTALLER_PRESET/quillory-*-windows-setup.exe /S
 for file in quillory.exe README.txt LICENSE.txt; do
     [ -f "$folder/$file" ] || fail "The installer did not install $file."
 done
+# Wine.NothingWritten runs the built one: it must be the one shipped.
+cmp -s "$folder/quillory.exe" "build/$QUILLORY_INSTALLER_PRESET/app/quillory.exe" ||
+    fail "The installed quillory.exe is not the one built."
 [ -f "$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Quillory.lnk" ] ||
     fail "The installer made no Start-menu entry."
 values=$(wine reg query "$entry")
