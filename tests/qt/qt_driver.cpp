@@ -218,7 +218,13 @@ public:
                                                  : QGuiApplication::focusWindow() != nullptr));
     }
     void stop() override {
+        // Hidden, and the compositor told, before they are deleted: on Wayland
+        // a frame for a window may still be on its way in on Qt's own thread.
         host_.reset();
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            top->hide();
+        }
+        QGuiApplicationPrivate::platformIntegration()->sync();
         toolkit_.reset();
     }
 
