@@ -197,10 +197,12 @@ public:
         // With no window manager (the test's X server, or no display at all),
         // nobody gives the focus back when a box or window goes, and an X
         // server refuses Qt's own late request: the lone window left gets
-        // it, as a manager would.
+        // it, as a manager would. A window hidden keeps Qt's focus until
+        // the window system says otherwise.
         const auto shown = windows();
+        const QWindow* focused = QGuiApplication::focusWindow();
         if (turns >= 2 && !compositorActivates() && shown.size() == 1 &&
-            QGuiApplication::focusWindow() == nullptr &&
+            (focused == nullptr || !focused->isVisible()) &&
             QApplication::activeModalWidget() == nullptr) {
             QWindowSystemInterface::handleWindowActivated<Synchronous>(
                 window(shown[0])->windowHandle());
