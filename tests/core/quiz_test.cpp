@@ -44,7 +44,7 @@ std::vector<std::array<std::vector<std::u16string>, 3>> listedVerbs() {
     std::istringstream list{std::string(verb_list.substr(verb_list.find("\n\narise")))};
     for (std::string line; std::getline(list, line);) {
         for (auto comma = line.find(", "); comma != line.npos; comma = line.find(", ")) {
-            line.replace(comma, 2, "/");
+            line.replace(comma, 2, 1, '/');
         }
         std::istringstream columns(line);
         std::array<std::vector<std::u16string>, 3> verb;
