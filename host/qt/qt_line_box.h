@@ -10,8 +10,8 @@ namespace quillory {
 // is selected on Tab only once Qt has told screen readers of the focus: Qt
 // tells them afterwards, and a caret moving in a box that does not have the
 // focus yet is taken for a silent move of the focus. And its text is read
-// whole (see lineBoxInterface; QtStillNeeds in tests/qt fails once Qt's own
-// box reads so). The late selection no cheap check can judge, as only a
+// whole (see lineBoxInterface; on a newer Qt, see whether a plain
+// QLineEdit's text attributes still come in empty runs). The late selection no cheap check can judge, as only a
 // screen reader shows it: select in focusInEvent and run the screen-reader
 // test (ctest --preset default -L screen-reader).
 class LineBox final : public QLineEdit {

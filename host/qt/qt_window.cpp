@@ -76,8 +76,8 @@ Palette paletteOf(const QWidget& window) {
 // A multi-line box. Qt 6.4.2 lets an input method's text into a read-only
 // box that can be selected with the mouse (QWidgetTextControl accepts the
 // commit, and the box tells input methods it takes them); a read-only box
-// here takes none. QtStillNeeds.TextArea (tests/qt) fails once Qt keeps such
-// a commit out of a plain QPlainTextEdit itself.
+// here takes none. On a newer Qt, see whether a plain QPlainTextEdit keeps
+// such a commit out itself.
 class TextArea final : public QPlainTextEdit {
 public:
     using QPlainTextEdit::QPlainTextEdit;

@@ -31,7 +31,7 @@ Colour systemColour(int index) {
 }
 
 // What the windows are drawn with now. Wine 8.0 reports high contrast as off
-// whatever its colours, so the colours count too, until WineStillNeeds fails.
+// whatever its colours, so the colours count too, until a Wine that tells it.
 Palette systemPalette() {
     HIGHCONTRASTW highContrast{};
     highContrast.cbSize = sizeof highContrast;

@@ -257,11 +257,8 @@ public:
         const int code = pressed.key() == Qt::Key_Tab && modifiers == Qt::ShiftModifier
                              ? Qt::Key_Backtab
                              : pressed.key();
-        const QString text = code == Qt::Key_Tab      ? "\t"
-                             : code == Qt::Key_Return ? "\r"
-                             : code <= Qt::Key_Z      ? QString(QChar(code)).toLower()
-                                                      : "";
-        sendKey(code, text, modifiers);
+        const char text = QTest::keyToAscii(static_cast<Qt::Key>(code));
+        sendKey(code, text != 0 ? QString(QChar(text)) : QString(), modifiers);
     }
     void closeBox(std::string_view window) override {
         // The request a window manager sends when the close box is pressed.

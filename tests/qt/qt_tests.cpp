@@ -1,13 +1,10 @@
-// What only the Qt program does: it carries its icon, and its one-line boxes
-// answer screen readers as Qt's own do not. And the faults of Qt 6.4.2
-// (Debian 12) it works round, still there on Qt's own widgets.
+// What only the Qt program does: it carries its icon, its one-line boxes
+// answer screen readers as Qt's own do not, and it stops in a box.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
 #include <QApplication>
-#include <QInputMethodEvent>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <cstdio>
@@ -59,26 +56,6 @@ TEST(QtProgramDeathTest, StopsWithTheReasonInABox) {
     EXPECT_EXIT(stop(), testing::ExitedWithCode(EXIT_FAILURE),
                 "^Quillory has stopped: no window Form9\n.*"
                 "box Quillory: Quillory has stopped: no window Form9\n$");
-}
-
-// Qt's own interface tells each character as an empty run of text attributes.
-TEST(QtStillNeeds, LineBoxInterface) {
-    QLineEdit box(QStringLiteral("arose"));
-    int start = 0, end = 0;
-    QAccessible::queryAccessibleInterface(&box)->textInterface()->attributes(0, &start, &end);
-    EXPECT_EQ(end, start) << "Qt " << qVersion()
-                          << " no longer needs lineBoxInterface in qt_line_box.cpp: remove it";
-}
-
-// An input method's text gets into a read-only box, which can be selected.
-TEST(QtStillNeeds, TextArea) {
-    QPlainTextEdit box(QStringLiteral("list"));
-    box.setReadOnly(true);
-    QInputMethodEvent commit;
-    commit.setCommitString(QStringLiteral("x"));
-    QCoreApplication::sendEvent(&box, &commit);
-    EXPECT_EQ(box.toPlainText(), QStringLiteral("xlist"))
-        << "Qt " << qVersion() << " no longer needs TextArea in host/qt/qt_window.cpp: remove it";
 }
 
 }  // namespace
