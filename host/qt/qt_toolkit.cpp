@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QWindow>
 #include <cstdlib>
 
 #include "host/qt/qt_text.h"
@@ -26,6 +27,20 @@ QIcon programIcon() {
     return icon;
 }
 
+// Hidden, then deleted once Qt 6.4's Wayland backend is done with the
+// compositor's last frame for it on its own thread: asking a hidden window
+// for an update waits for the lock that handling the frame holds.
+void release(QtWindow* window) {
+    if (window == nullptr) {
+        return;
+    }
+    window->hide();
+    if (QWindow* handle = window->windowHandle()) {
+        handle->requestUpdate();
+    }
+    delete window;
+}
+
 }  // namespace
 
 QtToolkit::QtToolkit() {
@@ -35,10 +50,10 @@ QtToolkit::QtToolkit() {
 
 QtToolkit::~QtToolkit() {
     for (auto& window : windows_) {
-        delete window.data();
+        release(window.data());
     }
     for (auto& window : unloaded_) {
-        delete window.data();
+        release(window.data());
     }
 }
 
