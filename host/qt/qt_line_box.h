@@ -11,9 +11,10 @@ namespace quillory {
 // tells them afterwards, and a caret moving in a box that does not have the
 // focus yet is taken for a silent move of the focus. And its text is read
 // whole (see lineBoxInterface; on a newer Qt, see whether a plain
-// QLineEdit's text attributes still come in empty runs). The late selection no cheap check can judge, as only a
-// screen reader shows it: select in focusInEvent and run the screen-reader
-// test (ctest --preset default -L screen-reader).
+// QLineEdit's text attributes still come in empty runs). The late selection
+// no cheap check can judge, as only a screen reader shows it: select in
+// focusInEvent and run the screen-reader test (ctest --preset default -L
+// screen-reader).
 class LineBox final : public QLineEdit {
     Q_OBJECT
 public:
