@@ -220,8 +220,14 @@ public:
                                                  : QGuiApplication::focusWindow() != nullptr));
     }
     void stop() override {
+        // Hidden, and the compositor told, before they are deleted: on Wayland
+        // a frame for a window may still be on its way in on Qt's own thread.
         host_.reset();
-        toolkit_.reset();  // which waits out Qt's Wayland frame thread itself
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            top->hide();
+        }
+        QGuiApplicationPrivate::platformIntegration()->sync();
+        toolkit_.reset();
     }
 
     void click(std::string_view window, std::string_view control) override {
