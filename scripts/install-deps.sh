@@ -13,15 +13,16 @@
 # program's 64-bit build, cross-built too.
 set -euo pipefail
 
-# Building and running the program: Qt Widgets, rsvg-convert for the icon
-# the program carries, and Liberation Sans, the face the layouts were drawn
-# for (qt6-base-dev brings the display plugins).
+# Building and running the program: Qt Widgets (and Qt's own interface to
+# the display, for waiting on it), rsvg-convert for the icon the program
+# carries, and Liberation Sans, the face the layouts were drawn for
+# (qt6-base-dev brings the display plugins).
 run_packages=(
     cmake ninja-build g++
-    qt6-base-dev libgl-dev librsvg2-bin fonts-liberation
+    qt6-base-dev qt6-base-private-dev libgl-dev librsvg2-bin fonts-liberation
 )
 test_packages=(
-    pkg-config qt6-base-private-dev fonts-dejavu-core
+    pkg-config fonts-dejavu-core
     libgtest-dev
     # a real X server for the tests, and what drives and traces the program there
     xvfb xdotool strace

@@ -9,8 +9,12 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QWindow>
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
+#include <vector>
 
+#include "host/qt/qt_display_sync.h"
 #include "host/qt/qt_text.h"
 
 namespace quillory {
@@ -27,18 +31,14 @@ QIcon programIcon() {
     return icon;
 }
 
-// Hidden, then deleted once Qt 6.4's Wayland backend is done with the
-// compositor's last frame for it on its own thread: asking a hidden window
-// for an update waits for the lock that handling the frame holds.
-void release(QtWindow* window) {
-    if (window == nullptr) {
-        return;
-    }
-    window->hide();
-    if (QWindow* handle = window->windowHandle()) {
+// Deleted once Qt 6.4's Wayland backend is done with the compositor's last
+// frame for the hidden window on its own thread: asking a hidden window for
+// an update waits for the lock that handling the frame holds.
+void release(QWidget* hidden) {
+    if (QWindow* handle = hidden->windowHandle()) {
         handle->requestUpdate();
     }
-    delete window;
+    delete hidden;
 }
 
 }  // namespace
@@ -49,12 +49,15 @@ QtToolkit::QtToolkit() {
 }
 
 QtToolkit::~QtToolkit() {
-    for (auto& window : windows_) {
-        release(window.data());
+    std::vector<QtWindow*> left;
+    for (const auto* kept : {&windows_, &unloaded_}) {
+        std::ranges::copy_if(*kept, std::back_inserter(left), [](QtWindow* w) { return w; });
     }
-    for (auto& window : unloaded_) {
-        release(window.data());
+    for (QtWindow* window : left) {
+        window->hide();
     }
+    syncWithDisplay();  // after the event loop's last turn
+    std::ranges::for_each(left, release);
 }
 
 void QtToolkit::build(const WindowLayout& layout, ButtonHandler onButton, CloseHandler onClose) {
@@ -146,7 +149,9 @@ void QtToolkit::messageBox(std::u16string_view text) {
     box->setTextFormat(Qt::PlainText);
     box->setWindowModality(Qt::ApplicationModal);
     box->exec();
-    delete box.data();
+    if (box != nullptr) {
+        release(box);
+    }
     if (owner != nullptr && owner->isVisible()) {
         owner->activateWindow();
     }
