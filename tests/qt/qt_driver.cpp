@@ -5,7 +5,6 @@
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/private/qhighdpiscaling_p.h>
 #include <gtest/gtest.h>
-#include <qpa/qplatformintegration.h>
 #include <qpa/qplatformwindow.h>
 #include <qpa/qwindowsysteminterface.h>
 #include <QAccessible>
@@ -27,6 +26,7 @@
 
 #include "app/program_windows.h"
 #include "gui/driver.h"
+#include "host/qt/qt_display_sync.h"
 #include "host/qt/qt_text.h"
 #include "host/qt/qt_toolkit.h"
 
@@ -193,7 +193,7 @@ public:
     bool settled(int turns) override {
         // On a display server, focus and activation come back asynchronously:
         // a round trip makes sure they have arrived before the loop's next turn.
-        QGuiApplicationPrivate::platformIntegration()->sync();
+        syncWithDisplay();
         // With no window manager (the test's X server, or no display at all),
         // nobody gives the focus back when a box or window goes, and an X
         // server refuses Qt's own late request: the lone window left gets
@@ -220,13 +220,7 @@ public:
                                                  : QGuiApplication::focusWindow() != nullptr));
     }
     void stop() override {
-        // Hidden, and the compositor told, before they are deleted: on Wayland
-        // a frame for a window may still be on its way in on Qt's own thread.
         host_.reset();
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            top->hide();
-        }
-        QGuiApplicationPrivate::platformIntegration()->sync();
         toolkit_.reset();
     }
 
