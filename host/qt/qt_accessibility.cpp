@@ -1,7 +1,10 @@
 #include "host/qt/qt_accessibility.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QLabel>
+#include <QPointer>
+#include <QTimer>
 
 #include "host/layout.h"
 #include "host/qt/qt_line_box.h"
@@ -33,11 +36,36 @@ QAccessibleInterface* programInterface(const QString& /*className*/, QObject* ob
     return nullptr;
 }
 
+// Qt's own activation of the window, as when the learner comes back to it:
+// what Qt passes on to the screen reader, the window and its focus.
+void activateAgain() {
+    const QPointer<QWidget> active = QApplication::activeWindow();
+    if (active == nullptr) {
+        return;
+    }
+    QApplication::setActiveWindow(nullptr);
+    if (active != nullptr) {
+        QApplication::setActiveWindow(active);
+    }
+}
+
 }  // namespace
 
-AccessibleInterfaces::AccessibleInterfaces() { QAccessible::installFactory(programInterface); }
+AccessibleInterfaces::AccessibleInterfaces() {
+    QAccessible::installFactory(programInterface);
+    QAccessible::installActivationObserver(this);
+}
 
-AccessibleInterfaces::~AccessibleInterfaces() { QAccessible::removeFactory(programInterface); }
+AccessibleInterfaces::~AccessibleInterfaces() {
+    QAccessible::removeActivationObserver(this);
+    QAccessible::removeFactory(programInterface);
+}
+
+void AccessibleInterfaces::accessibilityActiveChanged(bool active) {
+    if (active) {  // told before Qt's connection listens to the windows
+        QTimer::singleShot(0, qApp, activateAgain);
+    }
+}
 
 void applyAccessibleName(QWidget& widget, const ControlLayout& control) {
     if (control.accessibleName.empty()) {
