@@ -3,7 +3,6 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QLabel>
-#include <QPointer>
 #include <QTimer>
 
 #include "host/layout.h"
@@ -39,12 +38,8 @@ QAccessibleInterface* programInterface(const QString& /*className*/, QObject* ob
 // Qt's own activation of the window, as when the learner comes back to it:
 // what Qt passes on to the screen reader, the window and its focus.
 void activateAgain() {
-    const QPointer<QWidget> active = QApplication::activeWindow();
-    if (active == nullptr) {
-        return;
-    }
-    QApplication::setActiveWindow(nullptr);
-    if (active != nullptr) {
+    if (QWidget* active = QApplication::activeWindow()) {
+        QApplication::setActiveWindow(nullptr);
         QApplication::setActiveWindow(active);
     }
 }
