@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -12,6 +13,11 @@
 #include "gui/steps.h"
 
 namespace quillory::gui {
+
+// How long any wait for the program goes on: only a guard against waiting
+// for ever, never a measure of speed. A compositor drawing with Mesa's
+// softpipe on a busy machine takes seconds to hand a new window the focus.
+constexpr auto patience = std::chrono::seconds(30);
 
 // A window as the learner sees it: places and sizes in the screen's pixels,
 // dpi of them to an inch, the controls in the order of the window's layout.

@@ -29,8 +29,6 @@ using enum Step::Kind;
 
 constexpr int stepsFinished = 2;  // the loop's exit code when the steps, not the run, end
 constexpr int maximumTurns = 50;
-// Only a guard against waiting for ever, never a measure of speed.
-constexpr auto patience = std::chrono::seconds(10);
 
 std::u16string wide(std::string_view text) { return {text.begin(), text.end()}; }
 

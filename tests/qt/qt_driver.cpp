@@ -180,7 +180,8 @@ public:
         host_->start(WindowId::Form1);
         // A learner starts once the menu has the keyboard; the window system
         // reports that later, from the event loop.
-        if (!QTest::qWaitFor([] { return QGuiApplication::focusWindow() != nullptr; })) {
+        if (!QTest::qWaitFor([] { return QGuiApplication::focusWindow() != nullptr; },
+                             std::chrono::milliseconds(patience).count())) {
             ADD_FAILURE() << "the menu never received the keyboard focus";
         }
         chooseAppearance(qgetenv("QUILLORY_APPEARANCE"));
