@@ -1,27 +1,37 @@
 #!/usr/bin/env bash
 # Measures Quillory against the toolkit's floor (bench/floor.cpp) on Wayland,
-# under a private headless mutter (scripts/on-wayland.sh), alternating the
-# two programs pair after pair: the time from the spawn to the first frame the
-# program hands the compositor (the first wl_surface.commit after a buffer is
-# attached, read from the client library's own WAYLAND_DEBUG trace and its
+# under a private headless compositor, alternating the two programs pair
+# after pair: the time from the spawn to the first frame the program hands
+# the compositor (the first wl_surface.commit after a buffer is attached,
+# read from the client library's own WAYLAND_DEBUG trace and its
 # timestamps), the CPU time until then, and the peak resident memory.
 #
-#     bench/wayland.sh [pairs]      (default 30 pairs, after 3 warm-up pairs)
+#     bench/wayland.sh [pairs] [mutter|sway]
 #
-# Both programs get the environment the script is started with, so
+# (default 30 pairs, after 3 warm-up pairs, on mutter: scripts/on-wayland.sh;
+# sway, which frames windows itself, is scripts/on-sway.sh). Both programs get
+# the environment the script is started with, so
 #     QT_WAYLAND_CLIENT_BUFFER_INTEGRATION=none bench/wayland.sh
-# measures them without Qt's EGL client-buffer integration.
+# measures them without Qt's EGL client-buffer integration, and
+#     QT_WAYLAND_CLIENT_BUFFER_INTEGRATION=wayland-egl bench/wayland.sh 30 sway
+# with it where the program would go without.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 pairs="${1:-30}"
+compositor="${2:-mutter}"
 warmup=3
+case $compositor in
+mutter) on_compositor=scripts/on-wayland.sh ;;
+sway) on_compositor=scripts/on-sway.sh ;;
+*) echo "Usage: $0 [pairs] [mutter|sway]" >&2; exit 2 ;;
+esac
 
 if [ "${QUILLORY_BENCH_INSIDE_WAYLAND:-}" != 1 ]; then
     scripts/install-deps.sh
     cmake --preset release >/dev/null
     cmake --build --preset release --target quillory floor
     export QUILLORY_BENCH_INSIDE_WAYLAND=1
-    exec scripts/on-wayland.sh bench/wayland.sh "$pairs"
+    exec "$on_compositor" bench/wayland.sh "$pairs" "$compositor"
 fi
 
 build=build/release
@@ -68,7 +78,7 @@ launch() {
         printf "%.2f %d %s\n", ms < 0 ? ms + 4294967.296 : ms, h, c }' >>"$2"
 }
 
-echo "Launching $build/app/quillory and $build/bench/floor alternately on Wayland (mutter):" \
+echo "Launching $build/app/quillory and $build/bench/floor alternately on Wayland ($compositor):" \
     "$warmup warm-up pairs, $pairs measured"
 for ((i = 0; i < warmup; i++)); do
     launch "$build/bench/floor" /dev/null

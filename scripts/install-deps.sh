@@ -14,12 +14,12 @@
 set -euo pipefail
 
 # Building and running the program: Qt Widgets (and Qt's own interface to
-# the display, for waiting on it), rsvg-convert for the icon the program
-# carries, and Liberation Sans, the face the layouts were drawn for
-# (qt6-base-dev brings the display plugins).
+# the display, for waiting on it), the Wayland client library's headers,
+# rsvg-convert for the icon the program carries, and Liberation Sans, the
+# face the layouts were drawn for (qt6-base-dev brings the display plugins).
 run_packages=(
     cmake ninja-build g++
-    qt6-base-dev qt6-base-private-dev libgl-dev librsvg2-bin fonts-liberation
+    qt6-base-dev qt6-base-private-dev libgl-dev libwayland-dev librsvg2-bin fonts-liberation
 )
 test_packages=(
     pkg-config fonts-dejavu-core
@@ -28,8 +28,9 @@ test_packages=(
     xvfb xdotool strace
     # GNOME's dark theme for Qt, in which the labels are read
     adwaita-qt6
-    # GNOME's Wayland compositor, headless, with a session bus, and Qt's client for it
-    mutter qt6-wayland
+    # GNOME's Wayland compositor, headless, with a session bus, and Qt's client for
+    # it; and sway, a compositor that frames windows itself
+    mutter qt6-wayland sway
     # the benchmarks
     libbenchmark-dev libx11-dev libxdamage-dev binutils-mingw-w64-i686
     # the Debian package, its dependencies and Debian's own check of it, the

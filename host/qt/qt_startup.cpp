@@ -6,6 +6,8 @@
 #include <QByteArray>
 #include <QtGlobal>
 
+#include "host/qt/qt_wayland_frames.h"
+
 namespace quillory {
 namespace {
 
@@ -36,6 +38,7 @@ void prepareQtStartup() {
     if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS") && !userBusSocketExists()) {
         qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
     }
+    leaveTheGpuToCompositorsThatFrameWindows();
 }
 
 }  // namespace quillory

@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# The program itself, with its own start-up, on the Wayland display it runs
+# on, as it puts up its main menu there.
+#   wayland_start.sh light PROGRAM    on a compositor that frames windows (sway):
+#       no GPU driver is loaded, the compositor frames the menu, and its
+#       request to close the menu (swaymsg kill) ends the program
+#   wayland_start.sh framed PROGRAM   on one that does not (mutter):
+#       Qt frames the menu, which stands taller than the same menu with Qt's
+#       client-buffer integration switched off, and so without its frame
+set -euo pipefail
+mode=$1 program=$2
+work=$(mktemp -d)
+pid=""
+trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
+
+# Starts the program, tracing its Wayland messages, and waits for its first
+# frame: a buffer attached, then committed.
+start() {
+    WAYLAND_DEBUG=client "$@" "$program" 2>"$work/trace" &
+    pid=$!
+    for _ in $(seq 300); do
+        awk '/-> wl_surface@.*\.attach\(wl_buffer/ { a = 1 } a && /-> wl_surface@.*\.commit\(\)/ { f = 1; exit }
+             END { exit !f }' "$work/trace" && return
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    echo "The program showed no frame:" >&2
+    tail -20 "$work/trace" >&2
+    exit 1
+}
+# The height of the window, frame and all, that Qt tells the compositor.
+height() {
+    grep -m1 -o 'set_window_geometry([^)]*)' "$work/trace" | tr -dc '0-9,' | cut -d, -f4
+}
+stop() {
+    kill "$pid" && wait "$pid" 2>/dev/null || true
+    pid=""
+}
+
+case $mode in
+light)
+    start env
+    gpu=$(awk '$6 ~ /\/(libEGL_|libGLX_|libvulkan_|libgallium|libLLVM)[^\/]*$|_dri\.so$/ { print $6 }' \
+        "/proc/$pid/maps" | sort -u)
+    [ -z "$gpu" ] || { printf 'The program loaded a GPU driver:\n%s\n' "$gpu" >&2; exit 1; }
+    grep -q 'zxdg_toplevel_decoration_v1@[0-9]*\.configure(2)' "$work/trace" ||
+        { echo "The compositor was not asked to frame the menu" >&2; exit 1; }
+    swaymsg -q kill
+    for _ in $(seq 300); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    wait "$pid" || { echo "Closing the menu did not end the program cleanly" >&2; exit 1; }
+    pid=""
+    echo "No GPU driver loaded; the compositor framed the menu; closing it ended the program."
+    ;;
+framed)
+    start env
+    framed=$(height)
+    stop
+    start env QT_WAYLAND_CLIENT_BUFFER_INTEGRATION=none
+    bare=$(height)
+    stop
+    [ "${framed:-0}" -gt "${bare:-0}" ] ||
+        { echo "The menu is ${framed:-?} pixels tall, and ${bare:-?} without Qt's frame" >&2; exit 1; }
+    echo "Qt framed the menu: $framed pixels tall, $bare without its frame."
+    ;;
+*)
+    echo "Usage: $0 light|framed PROGRAM" >&2
+    exit 2
+    ;;
+esac
