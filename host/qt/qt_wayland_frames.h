@@ -3,7 +3,7 @@
 namespace quillory {
 
 // Qt 6.4 draws window frames on Wayland only through its EGL client-buffer
-// integration, which loads the GPU driver (Mesa's: some 50 MB and 25 ms of
+// integration, which loads the GPU driver (Mesa's: some 50 MB and half the
 // start-up) though the program draws every window in shared memory. Where
 // the compositor frames windows itself (the xdg-decoration protocol: KDE,
 // sway and the other wlroots compositors), the program asks Qt to go without
