@@ -3,7 +3,8 @@
 # on, as it puts up its main menu there.
 #   wayland_start.sh light PROGRAM    on a compositor that frames windows (sway):
 #       no GPU driver is loaded, the compositor frames the menu, and its
-#       request to close the menu (swaymsg kill) ends the program
+#       request to close the menu (swaymsg kill, as its close box) ends the
+#       program
 #   wayland_start.sh framed PROGRAM   on one that does not (mutter):
 #       Qt frames the menu, which stands taller than the same menu with Qt's
 #       client-buffer integration switched off, and so without its frame
@@ -45,12 +46,17 @@ light)
     [ -z "$gpu" ] || { printf 'The program loaded a GPU driver:\n%s\n' "$gpu" >&2; exit 1; }
     grep -q 'zxdg_toplevel_decoration_v1@[0-9]*\.configure(2)' "$work/trace" ||
         { echo "The compositor was not asked to frame the menu" >&2; exit 1; }
-    swaymsg -q kill
+    # Asked until sway has the window: its commit may still be on the way.
+    for _ in $(seq 300); do
+        swaymsg -q "[pid=$pid] kill" 2>/dev/null && break
+        sleep 0.1
+    done
     for _ in $(seq 300); do
         kill -0 "$pid" 2>/dev/null || break
         sleep 0.1
     done
-    wait "$pid" || { echo "Closing the menu did not end the program cleanly" >&2; exit 1; }
+    ! kill -0 "$pid" 2>/dev/null || { echo "Closing the menu did not end the program" >&2; exit 1; }
+    wait "$pid" || { echo "The program ended with status $?" >&2; exit 1; }
     pid=""
     echo "No GPU driver loaded; the compositor framed the menu; closing it ended the program."
     ;;
