@@ -57,8 +57,8 @@ bool compositorFramesWindows() {
 bool qtMayStartOnWayland() {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     return (platform.isEmpty() || platform.startsWith("wayland")) &&
-           !(qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") &&
-             !qgetenv("WAYLAND_DISPLAY").startsWith('/')) &&
+           (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") ||
+            qgetenv("WAYLAND_DISPLAY").startsWith('/')) &&
            qEnvironmentVariableIsEmpty("WAYLAND_SOCKET");
 }
 

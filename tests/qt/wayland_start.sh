@@ -14,20 +14,28 @@ work=$(mktemp -d)
 pid=""
 trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
 
-# Starts the program, tracing its Wayland messages, and waits for its first
-# frame: a buffer attached, then committed.
-start() {
-    WAYLAND_DEBUG=client "$@" "$program" 2>"$work/trace" &
-    pid=$!
+# Runs the command until it succeeds, for at most 30 s.
+eventually() {
     for _ in $(seq 300); do
-        awk '/-> wl_surface@.*\.attach\(wl_buffer/ { a = 1 } a && /-> wl_surface@.*\.commit\(\)/ { f = 1; exit }
-             END { exit !f }' "$work/trace" && return
-        kill -0 "$pid" 2>/dev/null || break
+        "$@" && return
         sleep 0.1
     done
-    echo "The program showed no frame:" >&2
-    tail -20 "$work/trace" >&2
-    exit 1
+    return 1
+}
+gone() { ! kill -0 "$pid" 2>/dev/null; }
+# A buffer attached, then committed: the program's first frame.
+shown() {
+    awk '/-> wl_surface@.*\.attach\(wl_buffer/ { a = 1 } a && /-> wl_surface@.*\.commit\(\)/ { f = 1; exit }
+         END { exit !f }' "$work/trace"
+}
+shown_or_gone() { shown || gone; }
+# Starts the program with the environment given, tracing its Wayland
+# messages, and waits for its first frame.
+start() {
+    env "$@" WAYLAND_DEBUG=client "$program" 2>"$work/trace" &
+    pid=$!
+    eventually shown_or_gone
+    shown || { echo "The program showed no frame:" >&2; tail -20 "$work/trace" >&2; exit 1; }
 }
 # The height of the window, frame and all, that Qt tells the compositor.
 height() {
@@ -40,31 +48,24 @@ stop() {
 
 case $mode in
 light)
-    start env
+    start
     gpu=$(awk '$6 ~ /\/(libEGL_|libGLX_|libvulkan_|libgallium|libLLVM)[^\/]*$|_dri\.so$/ { print $6 }' \
         "/proc/$pid/maps" | sort -u)
     [ -z "$gpu" ] || { printf 'The program loaded a GPU driver:\n%s\n' "$gpu" >&2; exit 1; }
     grep -q 'zxdg_toplevel_decoration_v1@[0-9]*\.configure(2)' "$work/trace" ||
         { echo "The compositor was not asked to frame the menu" >&2; exit 1; }
     # Asked until sway has the window: its commit may still be on the way.
-    for _ in $(seq 300); do
-        swaymsg -q "[pid=$pid] kill" 2>/dev/null && break
-        sleep 0.1
-    done
-    for _ in $(seq 300); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    ! kill -0 "$pid" 2>/dev/null || { echo "Closing the menu did not end the program" >&2; exit 1; }
+    eventually swaymsg -q "[pid=$pid] kill" 2>/dev/null
+    eventually gone || { echo "Closing the menu did not end the program" >&2; exit 1; }
     wait "$pid" || { echo "The program ended with status $?" >&2; exit 1; }
     pid=""
     echo "No GPU driver loaded; the compositor framed the menu; closing it ended the program."
     ;;
 framed)
-    start env
+    start
     framed=$(height)
     stop
-    start env QT_WAYLAND_CLIENT_BUFFER_INTEGRATION=none
+    start QT_WAYLAND_CLIENT_BUFFER_INTEGRATION=none
     bare=$(height)
     stop
     [ "${framed:-0}" -gt "${bare:-0}" ] ||
