@@ -64,7 +64,10 @@ PrintedLine printedLine(std::u16string_view infinitive) {
     return found == printedExceptions.end() ? PrintedLine{infinitive} : *found;
 }
 
-std::u16string tabs(std::size_t count) { return std::u16string(count, u'\t'); }
+// Not braced: {count, u'\t'} would be a string of those two characters.
+std::u16string tabs(std::size_t count) {
+    return std::u16string(count, u'\t');  // NOLINT(modernize-return-braced-init-list)
+}
 
 std::u16string verbLine(const VerbRow& row) {
     const PrintedLine printed = printedLine(row.infinitive);

@@ -64,8 +64,7 @@ void QtToolkit::build(const WindowLayout& layout, ButtonHandler onButton, CloseH
     if (QtWindow* old = unloaded_.at(indexOf(layout.id))) {
         old->deleteLater();  // long hidden, unless this is its own click
     }
-    windows_.at(indexOf(layout.id)) =
-        new QtWindow(layout, fonts_, std::move(onButton), std::move(onClose));
+    windows_.at(indexOf(layout.id)) = new QtWindow(layout, fonts_, onButton, std::move(onClose));
 }
 
 void QtToolkit::present(WindowId id) {
