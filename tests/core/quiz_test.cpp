@@ -43,7 +43,7 @@ std::vector<std::array<std::vector<std::u16string>, 3>> listedVerbs() {
     std::vector<std::array<std::vector<std::u16string>, 3>> verbs;
     std::istringstream list{std::string(verb_list.substr(verb_list.find("\n\narise")))};
     for (std::string line; std::getline(list, line);) {
-        for (auto comma = line.find(", "); comma != line.npos; comma = line.find(", ")) {
+        for (auto comma = line.find(", "); comma != std::string::npos; comma = line.find(", ")) {
             line.replace(comma, 2, 1, '/');
         }
         std::istringstream columns(line);

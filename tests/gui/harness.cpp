@@ -246,11 +246,12 @@ std::vector<std::uint32_t> pixelsIn(const WindowView& view, std::array<int, 4> p
     const auto at = [&view](int pixels) { return pixels * view.pixelsAcross / view.width; };
     const auto [left, top, width, height] = place;
     const auto rows = static_cast<int>(view.pixels.size()) / std::max(view.pixelsAcross, 1);
+    const auto across = static_cast<std::size_t>(view.pixelsAcross);
     std::vector<std::uint32_t> found;
     for (int y = at(top); y < std::min(at(top + height), rows); ++y) {
         for (int x = at(left); x < std::min(at(left + width), view.pixelsAcross); ++x) {
-            found.push_back(view.pixels[static_cast<std::size_t>(y * view.pixelsAcross + x)] &
-                            0xFFFFFFu);
+            const auto index = (static_cast<std::size_t>(y) * across) + static_cast<std::size_t>(x);
+            found.push_back(view.pixels.at(index) & 0xFFFFFFU);
         }
     }
     return found;
@@ -274,7 +275,7 @@ std::pair<std::uint32_t, std::uint32_t> textOn(const WindowView& view, std::arra
 // edges count in part and a bevel's faint shading not at all.
 double inkOf(const WindowView& view, std::array<int, 4> place) {
     const auto level = [](std::uint32_t rgb) {
-        return static_cast<int>((rgb >> 16 & 0xFFu) + (rgb >> 8 & 0xFFu) + (rgb & 0xFFu));
+        return static_cast<int>((rgb >> 16 & 0xFFU) + (rgb >> 8 & 0xFFU) + (rgb & 0xFFU));
     };
     const auto [text, background] = textOn(view, place);
     const int range = level(text) - level(background);
@@ -305,7 +306,7 @@ bool clipped(const WindowView& view, const ControlView& c) {
 std::string written(std::uint32_t rgb) {
     std::string text = "#";
     for (const int shift : {16, 8, 0}) {
-        text.append(2, "0123456789abcdef"[(((rgb >> shift) & 0xFFu) + 8) / 17]);
+        text.append(2, "0123456789abcdef"[(((rgb >> shift) & 0xFFU) + 8) / 17]);
     }
     return text;
 }
@@ -370,11 +371,12 @@ std::vector<std::string> expectedLayout(std::string_view window, int dpi) {
         if (!inWindow || open == std::string::npos) {
             continue;
         }
-        if (const auto colour = line.find(" colour #"); !lightDefault() && colour != line.npos) {
+        if (const auto colour = line.find(" colour #");
+            !lightDefault() && colour != std::string::npos) {
             line.erase(colour, 15);
         }
         // A font's size, like a place, comes to whole pixels on the screen.
-        if (const auto font = line.find(" font "); font != line.npos) {
+        if (const auto font = line.find(" font "); font != std::string::npos) {
             std::ostringstream shown;
             shown << std::round(std::stod(line.substr(font + 6)) * dpi / 72) * 72 / dpi;
             line.replace(font + 6, line.find(' ', font + 6) - font - 6, shown.str());

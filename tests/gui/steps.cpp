@@ -14,10 +14,10 @@ constexpr std::array<std::string_view, 17> kindNames{
 std::string quoted(std::u16string_view text) {
     std::string out = "\"";
     for (const char16_t unit : text) {
-        char escaped[8];
-        std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(unit));
+        std::array<char, 8> escaped{};
+        std::snprintf(escaped.data(), escaped.size(), "\\u%04x", static_cast<unsigned>(unit));
         const bool plain = unit >= 0x20 && unit < 0x7f && unit != u'"' && unit != u'\\';
-        out += plain ? std::string(1, static_cast<char>(unit)) : escaped;
+        out += plain ? std::string(1, static_cast<char>(unit)) : escaped.data();
     }
     return out + '"';
 }
@@ -44,7 +44,7 @@ std::ostream& operator<<(std::ostream& out, const Step& step) {
 
 Step parseStep(std::string_view line) {
     const auto kindEnd = std::min(line.find(' '), line.size());
-    const auto kind = std::ranges::find(kindNames, line.substr(0, kindEnd));
+    const auto* const kind = std::ranges::find(kindNames, line.substr(0, kindEnd));
     if (kind == kindNames.end()) {
         throw std::invalid_argument("no such step: " + std::string(line));
     }

@@ -23,6 +23,7 @@
 #include <QStyleOptionButton>
 #include <QTest>
 #include <array>
+#include <span>
 
 #include "app/program_windows.h"
 #include "gui/driver.h"
@@ -80,6 +81,14 @@ void sendKey(int key, const QString& text, Qt::KeyboardModifiers modifiers = Qt:
 // The caption laid out whole at the width of its room (in the control),
 // as the control lays it out but free to run past it, black on white on a
 // sheet a room's width and height bigger on every side.
+// An image's pixels, row by row, as 0xAARRGGBB.
+std::vector<std::uint32_t> pixelsOf(const QImage& image) {
+    const std::span pixels(
+        reinterpret_cast<const std::uint32_t*>(image.constBits()),
+        static_cast<std::size_t>(image.width()) * static_cast<std::size_t>(image.height()));
+    return {pixels.begin(), pixels.end()};
+}
+
 void giveCaption(ControlView& view, const QWidget& control, const QRect& room, int flags,
                  const QString& text) {
     const qreal ratio = control.devicePixelRatioF();
@@ -93,8 +102,7 @@ void giveCaption(ControlView& view, const QWidget& control, const QRect& room, i
     painter.setFont(control.font());
     painter.drawText(QRect(QPoint(margin, margin), room.size()), flags | Qt::TextDontClip, text);
     painter.end();
-    const auto* first = reinterpret_cast<const std::uint32_t*>(sheet.constBits());
-    view.whole.assign(first, first + sheet.width() * sheet.height());
+    view.whole = pixelsOf(sheet);
     view.wholeAcross = sheet.width();
     const QRect inWindow = room.translated(control.pos());
     view.room = {inWindow.x(), inWindow.y(), inWindow.width(), inWindow.height()};
@@ -114,7 +122,8 @@ QString toldOf(QLineEdit* box) {
         text->attributes(at, &start, &end);
         runs += start == at && end > at ? text->text(start, end) : "(a broken run)";
     }
-    int from = 0, to = 0;
+    int from = 0;
+    int to = 0;
     text->selection(0, &from, &to);
     const QAccessible::State state = face->state();
     const int start = box->hasSelectedText() ? box->selectionStart() : 0;
@@ -321,14 +330,13 @@ public:
                         .fixed = found->minimumSize() == found->maximumSize(),
                         .width = qRound(native.width()),
                         .height = qRound(native.height()),
-                        .text = found->palette().color(QPalette::WindowText).rgb() & 0xFFFFFFu};
+                        .text = found->palette().color(QPalette::WindowText).rgb() & 0xFFFFFFU};
         for (const auto& control : host_->layoutOf(id(window)).controls) {
             view.controls.push_back(viewOf(found->control(control.name), *found));
         }
         // As Qt paints it for the screen, at the screen's scale.
         const QImage shot = found->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const auto* first = reinterpret_cast<const std::uint32_t*>(shot.constBits());
-        view.pixels.assign(first, first + shot.width() * shot.height());
+        view.pixels = pixelsOf(shot);
         view.pixelsAcross = shot.width();
         return view;
     }
@@ -337,11 +345,11 @@ private:
     static WindowId id(std::string_view window) {
         return *std::ranges::find(allWindows, window, nameOf);
     }
-    QtWindow* window(std::string_view name) const {
+    [[nodiscard]] QtWindow* window(std::string_view name) const {
         QtWindow* found = toolkit_ != nullptr ? toolkit_->window(id(name)) : nullptr;
         return found != nullptr && found->isVisible() ? found : nullptr;
     }
-    QWidget* widget(std::string_view window, std::string_view control) const {
+    [[nodiscard]] QWidget* widget(std::string_view window, std::string_view control) const {
         QtWindow* found = this->window(window);
         return found != nullptr ? found->control(control) : nullptr;
     }
