@@ -21,9 +21,7 @@ traced() {
 }
 traced program "$2" &
 program=$!
-keys() {
-    timeout 60 xdotool search --sync --onlyvisible --name "^$1\$" windowfocus --sync && xdotool key "${@:2}"
-}
+source "$(dirname "$0")/../gui/keys.sh"
 keys 'Quillory 1.0' Tab Tab Tab space && keys Quillory Return ||
     { echo "The program's session could not be driven" >&2; exit 1; }
 wait $program || { echo "The program ended with status $?" >&2; exit 1; }

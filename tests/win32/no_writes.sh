@@ -39,9 +39,7 @@ state() {
 }
 wines_own="^(now: )?($HOME/wine-[^/]*/server-|$WINEPREFIX/[a-z]*\.reg )|\
 \\\\(System\\\\CurrentControlSet|Hardware\\\\DEVICEMAP|Temporary System Parameters)[]\\\\]"
-keys() {
-    timeout 60 xdotool search --sync --onlyvisible --name "^$1\$" windowfocus --sync && xdotool key "${@:2}"
-}
+source "$(dirname "$0")/../gui/keys.sh"
 
 state | sort >"$work/before"
 # Started as from Explorer: in its own folder.
