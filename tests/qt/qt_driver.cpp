@@ -23,7 +23,6 @@
 #include <QStyleOptionButton>
 #include <QTest>
 #include <array>
-#include <span>
 
 #include "app/program_windows.h"
 #include "gui/driver.h"
@@ -83,10 +82,8 @@ void sendKey(int key, const QString& text, Qt::KeyboardModifiers modifiers = Qt:
 // sheet a room's width and height bigger on every side.
 // An image's pixels, row by row, as 0xAARRGGBB.
 std::vector<std::uint32_t> pixelsOf(const QImage& image) {
-    const std::span pixels(
-        reinterpret_cast<const std::uint32_t*>(image.constBits()),
-        static_cast<std::size_t>(image.width()) * static_cast<std::size_t>(image.height()));
-    return {pixels.begin(), pixels.end()};
+    const auto* first = reinterpret_cast<const std::uint32_t*>(image.constBits());
+    return {first, std::next(first, static_cast<std::ptrdiff_t>(image.width()) * image.height())};
 }
 
 void giveCaption(ControlView& view, const QWidget& control, const QRect& room, int flags,
