@@ -4,15 +4,15 @@
 # Program Files with a Start-menu entry and an Add or Remove Programs entry;
 # uninstalled silently, it leaves no file, shortcut or key of them behind.
 # Expects the `windows` preset to be built (scripts/test.sh windows) and,
-# where the kernel runs no 32-bit programs, the `windows64` one too, whose
+# where Wine runs no 32-bit programs, the `windows64` one too, whose
 # installer it checks instead: the same script made for 64 bits.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ -z "${QUILLORY_INSTALLER_PRESET:-}" ]; then
     cmake --build --preset windows --target installer  # the one shipped, made everywhere
     export QUILLORY_INSTALLER_PRESET=windows
-    if ! scripts/runs-32-bit.sh; then
-        echo "This machine runs no 32-bit programs: checking the 64-bit build's installer."
+    if ! scripts/runs-32-bit.sh --wine; then
+        echo "Wine runs no 32-bit programs here: checking the 64-bit build's installer."
         QUILLORY_INSTALLER_PRESET=windows64
         cmake --build --preset windows64 --target installer
     fi

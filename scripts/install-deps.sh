@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages Quillory needs, skipping those already
-# present. Runs apt-get as root, or through sudo.
+# Installs the Debian packages Quillory needs (Debian 12 and 13 name them
+# alike), skipping those already present. Runs apt-get as root, or through
+# sudo. A mirror in the middle of a sync may serve an index that cannot be
+# read: the update is tried again, then the lists apt has are used, and only
+# a needed package that cannot be installed stops it, named.
 # Usage: scripts/install-deps.sh [--run] [PACKAGE...]
 #   --run     only what building and running the program needs: the
 #             compiler, CMake, Qt and the font
@@ -78,7 +81,7 @@ done
 # leaving CMake to fail over what it cannot find.
 fail() {
     echo "$1" >&2
-    echo "These Debian 12 packages, needed to $goal, are missing:" >&2
+    echo "These Debian packages, needed to $goal, are missing:" >&2
     echo "    ${missing[*]}" >&2
     echo "Install them (as root: apt-get install ${missing[*]}), or run $0 as root or with sudo." >&2
     exit 1
@@ -102,5 +105,57 @@ if [[ " ${missing[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures
     echo "Adding the i386 architecture, for Wine's 32-bit libraries"
     "${sudo[@]}" dpkg --add-architecture i386
 fi
-"${sudo[@]}" apt-get update -q
-"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -q -y --no-install-recommends "${missing[@]}"
+
+# Three tries, a pause between them; then on with the lists apt already has.
+update_lists() {
+    local log attempt
+    log=$(mktemp)
+    for attempt in 1 2 3; do
+        if "${sudo[@]}" apt-get update -q >"$log" 2>&1; then
+            rm -f "$log"
+            return
+        fi
+        [ "$attempt" -eq 3 ] || { echo "apt-get update failed; trying again in $((attempt * 15)) s"; sleep $((attempt * 15)); }
+    done
+    echo "apt-get update failed three times. Going on with the package lists apt has; what could not be read:"
+    grep -E '^(E|W):' "$log" | sed 's/^/    /'
+    rm -f "$log"
+}
+
+install() {
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -q -y --no-install-recommends "$@"
+}
+
+# Names each package apt cannot install, with apt's reason, and stops.
+name_the_uninstallable() {
+    local package failed=()
+    for package in "$@"; do
+        if ! "${sudo[@]}" apt-get install -s -q --no-install-recommends "$package" >/dev/null 2>&1; then
+            failed+=("$package")
+        fi
+    done
+    if [ ${#failed[@]} -eq 0 ]; then
+        echo "apt cannot install these packages together, needed to $goal: $*" >&2
+    else
+        echo "These packages, needed to $goal, cannot be installed: ${failed[*]}" >&2
+    fi
+    echo "apt's reasons are above; the package lists may be old or the mirror in a sync." >&2
+    exit 1
+}
+
+update_lists
+install "${missing[@]}" && exit 0
+# Where Wine's 32-bit packages cannot be had (a mirror whose architectures
+# disagree on a shared library's version, say), the 64-bit ones stand in:
+# the tests then run the Windows program's 64-bit build.
+rest=()
+for package in "${missing[@]}"; do
+    [[ " ${wine32_packages[*]} " == *" $package "* ]] || rest+=("$package")
+done
+if [ ${#rest[@]} -lt ${#missing[@]} ]; then
+    echo "Wine's 32-bit packages cannot be installed today: installing its 64-bit ones instead."
+    echo "The Windows program's tests will run its 64-bit build under Wine."
+    rest+=("${wine64_packages[@]}")
+    install "${rest[@]}" && exit 0
+fi
+name_the_uninstallable "${rest[@]}"

@@ -116,9 +116,9 @@ if [ "${1:-}" = --shoot ]; then
 fi
 
 out="$(realpath -m "${1:-build/screenshots}")"
-windows=windows
-scripts/runs-32-bit.sh || windows=windows64
 scripts/install-deps.sh imagemagick pngquant openbox x11-utils
+windows=windows
+scripts/runs-32-bit.sh --wine || windows=windows64
 echo "Building the Linux program and the Windows program ($windows preset)"
 cmake --preset app >/dev/null
 cmake --build --preset app --target quillory

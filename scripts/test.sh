@@ -17,12 +17,17 @@ run_preset() {
         ctest --preset "$preset"
         return
     fi
-    if scripts/runs-32-bit.sh; then
+    if scripts/runs-32-bit.sh --wine; then
         run_under_wine windows
         return
     fi
-    echo "This machine's kernel runs no 32-bit programs, so Wine cannot run the 32-bit"
-    echo "program: it is checked as a file, and the Wine suite runs its 64-bit build."
+    if scripts/runs-32-bit.sh; then
+        echo "Wine's 32-bit packages are not installed (scripts/install-deps.sh said why),"
+    else
+        echo "This machine's kernel runs no 32-bit programs,"
+    fi
+    echo "so Wine cannot run the 32-bit program: it is checked as a file, and the Wine"
+    echo "suite runs its 64-bit build."
     ctest --test-dir build/windows/tests/win32_exe --output-on-failure --no-tests=error &&
         run_under_wine windows64
 }

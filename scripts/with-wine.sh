@@ -45,7 +45,7 @@ trap "exit 1" INT TERM
 # Where the kernel runs no 32-bit programs, Debian's wine script still picks
 # the 32-bit loader: Wine's 64-bit loader becomes the `wine` of the command,
 # which the toolchain files name as the emulator of the programs they build.
-if ! "$scripts/runs-32-bit.sh"; then
+if ! "$scripts/runs-32-bit.sh" --wine; then
     mkdir "$HOME/bin"
     printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$HOME/bin/wine"
     chmod +x "$HOME/bin/wine"
