@@ -11,7 +11,7 @@ function(quillory_newest_release_is_this_one history pattern)
 endfunction()
 
 # Packages made by CPack from the install rules: a Debian package for
-# Debian 12, and a ZIP for Windows; beside the ZIP, the Windows installer.
+# the Debian release it is built on, and a ZIP for Windows; beside the ZIP, the Windows installer.
 set(CPACK_PACKAGE_NAME quillory)
 set(CPACK_PACKAGE_VENDOR Quillory)
 set(CPACK_PACKAGE_CONTACT "Quillory <quillory@quillory.example>")
@@ -60,6 +60,19 @@ else()
     # for; with a wider face the headings wrap and are cut off.
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+    # Qt keeps its private interface only within one version: a program that
+    # uses it runs with the Qt it was built with, and Debian's Qt says which.
+    get_target_property(qt_links quillory_qt LINK_LIBRARIES)
+    if("Qt6::GuiPrivate" IN_LIST qt_links)
+        string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", qt6-base-abi (= ${Qt6_VERSION})")
+    endif()
+    # A package for each Debian release, built on it: 1.0.0+deb12, 1.0.0+deb13.
+    cmake_host_system_information(RESULT QUILLORY_DEBIAN_RELEASE
+        QUERY DISTRIB_VERSION_ID DISTRIB_VERSION_CODENAME)
+    list(GET QUILLORY_DEBIAN_RELEASE 0 release)
+    list(GET QUILLORY_DEBIAN_RELEASE 1 QUILLORY_DEBIAN_SUITE)
+    set(QUILLORY_DEBIAN_VERSION ${PROJECT_VERSION}+deb${release})
+    set(CPACK_DEBIAN_PACKAGE_VERSION ${QUILLORY_DEBIAN_VERSION})
     quillory_newest_release_is_this_one(
         ${PROJECT_SOURCE_DIR}/desktop/${QUILLORY_APP_ID}.metainfo.xml "<release version=\"([^\"]*)\"")
     include(${CMAKE_CURRENT_LIST_DIR}/debian/debian.cmake)

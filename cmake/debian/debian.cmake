@@ -2,7 +2,6 @@
 # machine-readable form, with the licence's text; a changelog; and a manual
 # page. The changelog and manual page go compressed, as Debian keeps them.
 set(debian ${CMAKE_BINARY_DIR}/debian)
-quillory_newest_release_is_this_one(${CMAKE_CURRENT_LIST_DIR}/changelog "^quillory \\(([^)]*)\\)")
 
 # The licence's text from its first paragraph on, each line indented, with
 # "." for each empty line.
@@ -13,7 +12,7 @@ string(STRIP "${license}" license)
 string(REPLACE "\n\n" "\n.\n" license "${license}")
 string(REPLACE "\n" "\n " license " ${license}")
 configure_file(${CMAKE_CURRENT_LIST_DIR}/copyright.in ${debian}/copyright @ONLY)
-configure_file(${CMAKE_CURRENT_LIST_DIR}/changelog ${debian}/changelog COPYONLY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/changelog.in ${debian}/changelog @ONLY)
 configure_file(${PROJECT_SOURCE_DIR}/desktop/quillory.1.in ${debian}/quillory.1 @ONLY)
 
 # gzip -n leaves out the name and time, so the package's files depend only on
