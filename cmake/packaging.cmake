@@ -61,10 +61,17 @@ else()
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
     # Qt keeps its private interface only within one version: a program that
-    # uses it runs with the Qt it was built with, and Debian's Qt says which.
+    # uses it runs with the Qt it was built with, which Debian's Qt core
+    # library names as a virtual package it provides.
     get_target_property(qt_links quillory_qt LINK_LIBRARIES)
     if("Qt6::GuiPrivate" IN_LIST qt_links)
-        string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", qt6-base-abi (= ${Qt6_VERSION})")
+        execute_process(COMMAND dpkg-query -W "-f=\${Provides}" "libqt6core6*"
+            OUTPUT_VARIABLE qt_provides ERROR_QUIET)
+        string(REGEX MATCH "qt6-base[a-z-]*-abi \\(= [^)]*\\)" qt_abi "${qt_provides}")
+        if(NOT qt_abi)
+            message(FATAL_ERROR "No Qt package here says which Qt's private interface it keeps")
+        endif()
+        string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", ${qt_abi}")
     endif()
     # A package for each Debian release, built on it: 1.0.0+deb12, 1.0.0+deb13.
     cmake_host_system_information(RESULT QUILLORY_DEBIAN_RELEASE
