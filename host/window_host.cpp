@@ -69,7 +69,12 @@ void WindowHost::show(WindowId id) {
         }
     }
     window(id).onLoad(*this);
-    toolkit_.present(id);
+    // The focus goes last, after the window system's own choice on activation.
+    toolkit_.show(id);
+    toolkit_.activate(id);
+    if (const ControlLayout* first = layoutOf(id).firstFocusable()) {
+        toolkit_.focus(id, *first);
+    }
 }
 
 void WindowHost::unload(WindowId id) {
