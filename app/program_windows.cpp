@@ -9,7 +9,7 @@ namespace quillory {
 
 Windows makeWindows() {
     return {std::make_unique<Form1>(), std::make_unique<Form2>(), std::make_unique<Form3>(),
-            std::make_unique<Form4>()};
+            std::make_unique<Window>(form4Layout)};
 }
 
 }  // namespace quillory

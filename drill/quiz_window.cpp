@@ -15,33 +15,35 @@ constexpr std::u16string_view pastParticiple = u"Past Participle";
 // focus in the past-participle box. The answer boxes and the shown verb are
 // announced by the headings above them, and the boxes described by the verb.
 // clang-format off
-constexpr std::array controls{
-    ControlLayout{"Label2", ControlKind::Label, infinitive, {120, 720, 1335, 255}, 0},
-    ControlLayout{"Label3", ControlKind::Label, pastTense, {2160, 720, 1335, 255}, 1},
-    ControlLayout{"Label4", ControlKind::Label, pastParticiple, {4200, 720, 1335, 255}, 2},
-    ControlLayout{.name = "Text3", .kind = ControlKind::TextBox, .caption = u"",
-                  .rect = {4080, 1080, 1575, 375}, .tabIndex = 3, .accessibleName = pastParticiple,
-                  .describedBy = "Label1"},
-    ControlLayout{.name = "Text2", .kind = ControlKind::TextBox, .caption = u"",
-                  .rect = {2040, 1080, 1575, 375}, .tabIndex = 4, .accessibleName = pastTense,
-                  .describedBy = "Label1"},
-    ControlLayout{.name = "Label1", .kind = ControlKind::Label, .caption = u"",
-                  .rect = {0, 1080, 1575, 375}, .tabIndex = 5, .accessibleName = infinitive},
-    ControlLayout{"Command1", ControlKind::Button, u"Check &Past Tense", {240, 2400, 1215, 495}, 6},
-    ControlLayout{"Command2", ControlKind::Button, u"Check P&ast Participle",
-                  {2100, 2400, 1335, 495}, 7},
-    ControlLayout{"Command3", ControlKind::Button, u"&Next", {4080, 2400, 1215, 495}, 8},
-    ControlLayout{"Command4", ControlKind::Button, u"Back to &main menu", {3120, 3120, 1695, 495}, 9},
-    ControlLayout{"Command5", ControlKind::Button, u"&Back", {960, 3120, 1215, 495}, 10},
-};
-// clang-format on
+constexpr auto controls = std::to_array<ControlLayout>({
+    {.name = "Label2", .caption = infinitive, .rect = {120, 720, 1335, 255}, .tabIndex = 0},
+    {.name = "Label3", .caption = pastTense, .rect = {2160, 720, 1335, 255}, .tabIndex = 1},
+    {.name = "Label4", .caption = pastParticiple, .rect = {4200, 720, 1335, 255}, .tabIndex = 2},
+    {.name = "Text3", .kind = ControlKind::TextBox, .rect = {4080, 1080, 1575, 375}, .tabIndex = 3,
+     .accessibleName = pastParticiple, .describedBy = "Label1"},
+    {.name = "Text2", .kind = ControlKind::TextBox, .rect = {2040, 1080, 1575, 375}, .tabIndex = 4,
+     .accessibleName = pastTense, .describedBy = "Label1"},
+    {.name = "Label1", .rect = {0, 1080, 1575, 375}, .tabIndex = 5, .accessibleName = infinitive},
+    {.name = "Command1", .kind = ControlKind::Button, .caption = u"Check &Past Tense",
+     .rect = {240, 2400, 1215, 495}, .tabIndex = 6},
+    {.name = "Command2", .kind = ControlKind::Button, .caption = u"Check P&ast Participle",
+     .rect = {2100, 2400, 1335, 495}, .tabIndex = 7},
+    {.name = "Command3", .kind = ControlKind::Button, .caption = u"&Next",
+     .rect = {4080, 2400, 1215, 495}, .tabIndex = 8},
+    {.name = "Command4", .kind = ControlKind::Button, .caption = u"Back to &main menu",
+     .rect = {3120, 3120, 1695, 495}, .tabIndex = 9},
+    {.name = "Command5", .kind = ControlKind::Button, .caption = u"&Back",
+     .rect = {960, 3120, 1215, 495}, .tabIndex = 10},
+});
 
-constexpr WindowLayout form3Layout{WindowId::Form3, u"Verb test", Border::Sizable, 5640, 3735,
-                                   controls};
+constexpr WindowLayout form3Layout{.id = WindowId::Form3, .caption = u"Verb test",
+                                   .border = Border::Sizable, .clientWidth = 5640,
+                                   .clientHeight = 3735, .controls = controls};
+// clang-format on
 
 }  // namespace
 
-const WindowLayout& Form3::layout() const { return form3Layout; }
+Form3::Form3() : Window(form3Layout) {}
 
 void Form3::onLoad(Host& host) {
     const auto first = start(table_);

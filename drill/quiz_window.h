@@ -10,7 +10,7 @@ namespace quillory {
 // answer. The verb table is filled every time the window loads.
 class Form3 final : public Window {
 public:
-    [[nodiscard]] const WindowLayout& layout() const override;
+    Form3();
     void onLoad(Host& host) override;
     void onUnload(Host& host) override;
     void onClick(Host& host, std::string_view button) override;

@@ -47,8 +47,8 @@ struct TextBoxStyle {
 struct ControlLayout {
     std::string_view name;
     ControlKind kind = ControlKind::Label;
-    std::u16string_view caption;  // a button's "&" marks its access key
-    Rect rect;
+    std::u16string_view caption{};  // a button's "&" marks its access key
+    Rect rect{};
     int tabIndex = 0;
     std::optional<Font> font{};      // the window's default font when absent
     std::optional<Colour> colour{};  // the default text colour when absent
@@ -69,11 +69,11 @@ struct ControlLayout {
 
 struct WindowLayout {
     WindowId id = WindowId::Form1;
-    std::u16string_view caption;
+    std::u16string_view caption{};
     Border border = Border::Fixed;
     int clientWidth = 0;   // twips
     int clientHeight = 0;  // twips
-    std::span<const ControlLayout> controls;
+    std::span<const ControlLayout> controls{};
 
     // The control called name, or nullptr.
     [[nodiscard]] const ControlLayout* find(std::string_view name) const {

@@ -29,10 +29,10 @@ public:
     // Creates the native window and its controls, not yet visible.
     virtual void build(const WindowLayout& layout, ButtonHandler onButton,
                        CloseHandler onClose) = 0;
-    // Makes a built window visible and active, with the focus on its
-    // layout's firstFocusable().
-    virtual void present(WindowId window) = 0;
+    // Makes a built window visible.
+    virtual void show(WindowId window) = 0;
     virtual void activate(WindowId window) = 0;
+    virtual void focus(WindowId window, const ControlLayout& control) = 0;
     virtual void destroy(WindowId window) = 0;
     [[nodiscard]] virtual std::u16string text(WindowId window, const ControlLayout& control) = 0;
     virtual void setText(WindowId window, const ControlLayout& control,

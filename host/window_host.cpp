@@ -11,14 +11,7 @@
 namespace quillory {
 
 WindowHost::WindowHost(Toolkit& toolkit, Windows windows)
-    : toolkit_(toolkit), windows_(std::move(windows)) {
-    for (const auto id : allWindows) {
-        if (!windows_.at(indexOf(id)) || windows_.at(indexOf(id))->layout().id != id) {
-            throw std::logic_error("window " + std::string(nameOf(id)) +
-                                   " is missing or misplaced");
-        }
-    }
-}
+    : toolkit_(toolkit), windows_(std::move(windows)) {}
 
 void WindowHost::start(WindowId first) {
     handleEvent([this, first] { show(first); });
@@ -69,7 +62,12 @@ void WindowHost::show(WindowId id) {
         }
     }
     window(id).onLoad(*this);
-    toolkit_.present(id);
+    // The focus goes last, after the window system's own choice on activation.
+    toolkit_.show(id);
+    toolkit_.activate(id);
+    if (const ControlLayout* first = layoutOf(id).firstFocusable()) {
+        toolkit_.focus(id, *first);
+    }
 }
 
 void WindowHost::unload(WindowId id) {
@@ -107,7 +105,14 @@ void WindowHost::presentLabel(WindowId id, const ControlLayout& label, std::u16s
 
 void WindowHost::messageBox(std::u16string_view text) { toolkit_.messageBox(text); }
 
-Window& WindowHost::window(WindowId id) const { return *windows_.at(indexOf(id)); }
+Window& WindowHost::window(WindowId id) const {
+    for (const auto& window : windows_) {
+        if (window && window->layout().id == id) {
+            return *window;
+        }
+    }
+    throw std::logic_error("no window " + std::string(nameOf(id)));
+}
 
 const ControlLayout& WindowHost::loadedControl(WindowId id, std::string_view name) const {
     const auto* control = window(id).layout().find(name);

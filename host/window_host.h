@@ -11,6 +11,7 @@
 
 namespace quillory {
 
+// The program's windows, in any order: the host finds each by its layout's id.
 using Windows = std::array<std::unique_ptr<Window>, allWindows.size()>;
 
 // The host the handlers talk to. It owns the one instance of each window,

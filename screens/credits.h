@@ -6,7 +6,7 @@
 // domain reserved for examples, so they can never reach a stranger.
 namespace quillory {
 
-inline constexpr std::u16string_view authorName = u"Quillory";
+inline constexpr std::u16string_view designedBy = u"This program is designed by Quillory";
 inline constexpr std::u16string_view webSiteAddress = u"www.quillory.example";
 inline constexpr std::u16string_view emailAddress = u"me@quillory.example";
 

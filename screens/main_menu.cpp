@@ -7,7 +7,7 @@
 namespace quillory {
 namespace {
 
-constexpr Font menuFont(double points) { return Font{u"MS Sans Serif", points, 400}; }
+constexpr Font menuFont(double points) { return {.family = u"MS Sans Serif", .points = points}; }
 
 // The program's own spellings stay as they are, slips included, and the
 // tests compare them exactly: "Lable1" here, "Please visit my web sit at" in
@@ -18,27 +18,28 @@ constexpr Font menuFont(double points) { return Font{u"MS Sans Serif", points, 4
 // Test, Exit, About from left to right; the tab order goes Verb list, Test,
 // About, Exit.
 // clang-format off
-constexpr std::array controls{
-    ControlLayout{.name = "Lable1", .caption = u"Welcome to the Verb list/test!",
-                  .rect = {1080, 240, 3975, 375}, .tabIndex = 0, .font = menuFont(13.5),
-                  .colour = Colour{0, 0, 255}, .describesWindow = true},
-    ControlLayout{.name = "Label1", .caption = u"What would you like to do?",
-                  .rect = {1440, 960, 2895, 375}, .tabIndex = 1, .font = menuFont(12),
-                  .colour = Colour{255, 0, 0}, .describesWindow = true},
-    ControlLayout{"Command1", ControlKind::Button, u"Verb list", {120, 2040, 1215, 495}, 2},
-    ControlLayout{"Command2", ControlKind::Button, u"Test", {1640, 2040, 1215, 495}, 3},
-    ControlLayout{"Command3", ControlKind::Button, u"About Quillory 1.0",
-                  {4680, 2040, 1215, 495}, 4},
-    ControlLayout{"Command4", ControlKind::Button, u"Exit", {3160, 2040, 1215, 495}, 5},
-};
-// clang-format on
+constexpr auto controls = std::to_array<ControlLayout>({
+    {.name = "Lable1", .caption = u"Welcome to the Verb list/test!", .rect = {1080, 240, 3975, 375},
+     .tabIndex = 0, .font = menuFont(13.5), .colour = Colour{0, 0, 255}, .describesWindow = true},
+    {.name = "Label1", .caption = u"What would you like to do?", .rect = {1440, 960, 2895, 375},
+     .tabIndex = 1, .font = menuFont(12), .colour = Colour{255, 0, 0}, .describesWindow = true},
+    {.name = "Command1", .kind = ControlKind::Button, .caption = u"Verb list",
+     .rect = {120, 2040, 1215, 495}, .tabIndex = 2},
+    {.name = "Command2", .kind = ControlKind::Button, .caption = u"Test",
+     .rect = {1640, 2040, 1215, 495}, .tabIndex = 3},
+    {.name = "Command3", .kind = ControlKind::Button, .caption = u"About Quillory 1.0",
+     .rect = {4680, 2040, 1215, 495}, .tabIndex = 4},
+    {.name = "Command4", .kind = ControlKind::Button, .caption = u"Exit",
+     .rect = {3160, 2040, 1215, 495}, .tabIndex = 5},
+});
 
-constexpr WindowLayout form1Layout{WindowId::Form1, u"Quillory 1.0", Border::Fixed, 6075, 2835,
-                                   controls};
+constexpr WindowLayout form1Layout{.id = WindowId::Form1, .caption = u"Quillory 1.0",
+                                   .clientWidth = 6075, .clientHeight = 2835, .controls = controls};
+// clang-format on
 
 }  // namespace
 
-const WindowLayout& Form1::layout() const { return form1Layout; }
+Form1::Form1() : Window(form1Layout) {}
 
 void Form1::onClick(Host& host, std::string_view button) {
     if (button == "Command1") {  // Verb list

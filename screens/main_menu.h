@@ -10,7 +10,7 @@ namespace quillory {
 // verb list, the test and the About window, or leaves the program.
 class Form1 final : public Window {
 public:
-    [[nodiscard]] const WindowLayout& layout() const override;
+    Form1();
     void onClick(Host& host, std::string_view button) override;
 };
 

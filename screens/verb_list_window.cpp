@@ -14,20 +14,21 @@ constexpr std::u16string_view caption = u"Irregular verb list";
 // window's caption. Its text is put in when the window loads, so a run that
 // never opens the list never builds it.
 // clang-format off
-constexpr std::array controls{
-    ControlLayout{.name = "Text1", .kind = ControlKind::TextBox, .caption = u"",
-                  .rect = {0, 0, 9135, 6615}, .tabIndex = 0,
-                  .textBox = {.multiLine = true, .verticalScrollBar = true, .readOnly = true},
-                  .accessibleName = caption},
-    ControlLayout{"Command1", ControlKind::Button, u"Back to menu", {3360, 6720, 1935, 375}, 1},
-};
-// clang-format on
+constexpr auto controls = std::to_array<ControlLayout>({
+    {.name = "Text1", .kind = ControlKind::TextBox, .rect = {0, 0, 9135, 6615}, .tabIndex = 0,
+     .textBox = {.multiLine = true, .verticalScrollBar = true, .readOnly = true},
+     .accessibleName = caption},
+    {.name = "Command1", .kind = ControlKind::Button, .caption = u"Back to menu",
+     .rect = {3360, 6720, 1935, 375}, .tabIndex = 1},
+});
 
-constexpr WindowLayout form2Layout{WindowId::Form2, caption, Border::Fixed, 9075, 7230, controls};
+constexpr WindowLayout form2Layout{.id = WindowId::Form2, .caption = caption, .clientWidth = 9075,
+                                   .clientHeight = 7230, .controls = controls};
+// clang-format on
 
 }  // namespace
 
-const WindowLayout& Form2::layout() const { return form2Layout; }
+Form2::Form2() : Window(form2Layout) {}
 
 void Form2::onLoad(Host& host) { host.setText(WindowId::Form2, "Text1", verbListText()); }
 

@@ -8,7 +8,7 @@ namespace quillory {
 // and a button back to the main menu.
 class Form2 final : public Window {
 public:
-    [[nodiscard]] const WindowLayout& layout() const override;
+    Form2();
     // Fills the list box with the verb list's text.
     void onLoad(Host& host) override;
     void onClick(Host& host, std::string_view button) override;

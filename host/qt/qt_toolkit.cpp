@@ -67,18 +67,15 @@ void QtToolkit::build(const WindowLayout& layout, ButtonHandler onButton, CloseH
     windows_.at(indexOf(layout.id)) = new QtWindow(layout, fonts_, onButton, std::move(onClose));
 }
 
-void QtToolkit::present(WindowId id) {
-    QtWindow* shown = window(id);
-    shown->show();
-    activate(id);
-    if (const ControlLayout* first = shown->windowLayout().firstFocusable()) {
-        shown->control(first->name)->setFocus(Qt::OtherFocusReason);
-    }
-}
+void QtToolkit::show(WindowId id) { window(id)->show(); }
 
 void QtToolkit::activate(WindowId id) {
     window(id)->raise();
     window(id)->activateWindow();
+}
+
+void QtToolkit::focus(WindowId id, const ControlLayout& control) {
+    window(id)->control(control.name)->setFocus(Qt::OtherFocusReason);
 }
 
 void QtToolkit::destroy(WindowId id) {

@@ -15,7 +15,6 @@ public:
              CloseHandler onClose);
 
     [[nodiscard]] QWidget* control(std::string_view name) const;
-    [[nodiscard]] const WindowLayout& windowLayout() const { return layout_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -21,10 +21,6 @@ LRESULT CALLBACK namedControlProcedure(HWND control, UINT message, WPARAM wParam
         if (const LRESULT answer = accessibleObject(control, wParam, lParam, *text); answer != 0) {
             return answer;
         }
-    } else if (message == WM_GETDLGCODE && (GetWindowLongW(control, GWL_STYLE) & ES_MULTILINE)) {
-        // Every box is named after its heading. A list to read keeps the
-        // learner's place: the dialog manager selects nothing in it.
-        return DefSubclassProc(control, message, wParam, lParam) & ~DLGC_HASSETSEL;
     } else if (message == WM_NCDESTROY) {
         RemoveWindowSubclass(control, &namedControlProcedure, id);
         RemovePropW(control, textProperty);

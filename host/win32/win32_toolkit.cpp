@@ -25,19 +25,16 @@ void Win32Toolkit::build(const WindowLayout& layout, ButtonHandler onButton, Clo
         std::make_unique<Win32Window>(layout, std::move(onButton), std::move(onClose));
 }
 
-void Win32Toolkit::present(WindowId id) {
-    const Win32Window& shown = loaded(id);
-    ShowWindow(shown.handle(), SW_SHOW);
-    activate(id);
-    if (const ControlLayout* first = shown.layout().firstFocusable()) {
-        SetFocus(shown.control(first->name));
-    }
-}
+void Win32Toolkit::show(WindowId id) { ShowWindow(loaded(id).handle(), SW_SHOW); }
 
 void Win32Toolkit::activate(WindowId id) {
     HWND window = loaded(id).handle();
     SetForegroundWindow(window);
     SetActiveWindow(window);
+}
+
+void Win32Toolkit::focus(WindowId id, const ControlLayout& control) {
+    SetFocus(loaded(id).control(control.name));
 }
 
 void Win32Toolkit::destroy(WindowId id) {

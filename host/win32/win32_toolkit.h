@@ -23,8 +23,9 @@ public:
     }
 
     void build(const WindowLayout& layout, ButtonHandler onButton, CloseHandler onClose) override;
-    void present(WindowId id) override;
+    void show(WindowId id) override;
     void activate(WindowId id) override;
+    void focus(WindowId id, const ControlLayout& control) override;
     void destroy(WindowId id) override;
     [[nodiscard]] std::u16string text(WindowId id, const ControlLayout& control) override;
     void setText(WindowId id, const ControlLayout& control, std::u16string_view text) override;

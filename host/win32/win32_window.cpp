@@ -1,5 +1,7 @@
 #include "host/win32/win32_window.h"
 
+#include <commctrl.h>
+
 #include <cwchar>
 #include <iterator>
 #include <stdexcept>
@@ -42,6 +44,17 @@ Palette systemPalette() {
                     .text = systemColour(COLOR_WINDOWTEXT)};
     palette.highContrast = asked || looksHighContrast(palette.text, palette.background);
     return palette;
+}
+
+// A multi-line read-only box is a text to read, which keeps the learner's place:
+// the dialog manager selects nothing in it as the focus comes, not all its text.
+LRESULT CALLBACK readingBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR /*id*/, DWORD_PTR /*data*/) {
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(box, &readingBoxProcedure, 0);
+    }
+    const LRESULT answer = DefSubclassProc(box, message, wParam, lParam);
+    return message == WM_GETDLGCODE ? answer & ~DLGC_HASSETSEL : answer;
 }
 
 HICON programIcon(int size) {
@@ -148,6 +161,10 @@ void Win32Window::createControls() {
         controls_[index] = created;
         SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(index)), FALSE);
         giveAccessibleTexts(control, created);
+        const bool toRead = control.textBox.multiLine && control.textBox.readOnly;
+        if (toRead && !SetWindowSubclass(created, &readingBoxProcedure, 0, 0)) {
+            throw std::runtime_error("cannot make a text to read of " + std::string(control.name));
+        }
     }
 }
 

@@ -1,0 +1,178 @@
+// The host's rules, with a toolkit that only writes down what it is asked:
+// opening and unloading windows, the end of the run, clicks that come too
+// late and operations that fail. No window is made.
+#include "host/window_host.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+namespace quillory {
+namespace {
+
+// What was asked and done, in order: "build Form1, onLoad Form1, ...".
+struct Log {
+    void operator()(const std::string& entry) { text += (text.empty() ? "" : ", ") + entry; }
+    std::string text;
+};
+struct Stopped {};  // the program stopped: nothing after it runs
+
+std::string named(WindowId id) { return std::string(nameOf(id)); }
+WindowId idOf(const std::string& name) { return *std::ranges::find(allWindows, name, nameOf); }
+
+class FakeToolkit final : public Toolkit {
+public:
+    void build(const WindowLayout& layout, ButtonHandler onButton, CloseHandler onClose) override {
+        log("build " + named(layout.id));
+        handlers_.at(indexOf(layout.id)) = {std::move(onButton), std::move(onClose)};
+    }
+    void show(WindowId id) override { log("show " + named(id)); }
+    void activate(WindowId id) override { log("activate " + named(id)); }
+    void focus(WindowId id, const ControlLayout& control) override {
+        log("focus " + named(id) + "." + std::string(control.name));
+    }
+    void destroy(WindowId id) override { log("destroy " + named(id)); }
+    std::u16string text(WindowId /*w*/, const ControlLayout& /*c*/) override { return {}; }
+    void setText(WindowId /*w*/, const ControlLayout& /*c*/, std::u16string_view /*t*/) override {}
+    void announceNameChange(WindowId /*w*/, const ControlLayout& /*c*/,
+                            std::u16string_view /*t*/) override {}
+    void describe(WindowId /*w*/, const ControlLayout& /*c*/, std::u16string_view /*t*/) override {}
+    void messageBox(std::u16string_view /*text*/) override {
+        log("box");
+        learn(whileBoxOpen);  // the box's own loop runs the learner's input
+    }
+    void endRun() override { log("endRun"); }
+    [[noreturn]] void stopProgram(const std::string& reason) override {
+        log("stop: " + reason);
+        throw Stopped{};
+    }
+
+    // What the learner does, "press Form1" (its Go button) or "close Form1",
+    // through the handlers of the window last built: one gone may still
+    // deliver a click.
+    void learn(const std::string& script) {
+        std::istringstream words(script);
+        for (std::string verb, window; words >> verb >> window;) {
+            auto& [press, close] = handlers_.at(indexOf(idOf(window)));
+            verb == "press" ? press("Go") : close();
+        }
+    }
+
+    Log log;
+    std::string whileBoxOpen;
+
+private:
+    std::array<std::pair<ButtonHandler, CloseHandler>, allWindows.size()> handlers_;
+};
+
+// Writes down its handlers' calls. Its Go button runs a script on the host,
+// "show Form2", "unload Form1", "setText Form2" or "box", then returns.
+class ScriptedWindow final : public Window {
+public:
+    ScriptedWindow(const WindowLayout& layout, Log& log, std::string script)
+        : Window(layout), log_(log), script_(std::move(script)) {}
+    void onLoad(Host& /*host*/) override { log_("onLoad " + named(layout().id)); }
+    void onUnload(Host& /*host*/) override { log_("onUnload " + named(layout().id)); }
+    void onClick(Host& host, std::string_view button) override {
+        log_("click " + named(layout().id) + "." + std::string(button));
+        std::istringstream words(script_);
+        for (std::string verb, window; words >> verb;) {
+            if (verb == "box") {
+                host.messageBox(u"Hello");
+            } else if (words >> window; verb == "show") {
+                host.show(idOf(window));
+            } else if (verb == "unload") {
+                host.unload(idOf(window));
+            } else {
+                host.setText(idOf(window), "Go", u"Hello");
+            }
+        }
+        log_("returned");
+    }
+
+private:
+    Log& log_;
+    std::string script_;
+};
+
+// A heading, then a button; Form4 has only the heading, nothing to focus.
+constexpr std::array<ControlLayout, 2> headingAndButton{{
+    {.name = "Heading"},
+    {.name = "Go", .kind = ControlKind::Button, .tabIndex = 1},
+}};
+constexpr std::array<WindowLayout, 3> layouts{{
+    {.id = WindowId::Form1, .controls = headingAndButton},
+    {.id = WindowId::Form2, .controls = headingAndButton},
+    {.id = WindowId::Form4, .controls = std::span(headingAndButton).first(1)},
+}};
+
+struct Case {
+    std::string name;
+    std::string go;            // what Go does in every window
+    std::string then;          // what the learner does after pressing Form1's Go
+    std::string whileBoxOpen;  // and while a box is open
+    std::string expected;      // what follows the press
+};
+void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
+
+class Rules : public testing::TestWithParam<Case> {
+protected:
+    FakeToolkit toolkit_;
+    // In no particular order, and without Form3: the host finds each by its id.
+    WindowHost host_{
+        toolkit_,
+        {std::make_unique<ScriptedWindow>(layouts[2], toolkit_.log, GetParam().go), nullptr,
+         std::make_unique<ScriptedWindow>(layouts[1], toolkit_.log, GetParam().go),
+         std::make_unique<ScriptedWindow>(layouts[0], toolkit_.log, GetParam().go)}};
+};
+
+TEST_P(Rules, Hold) {
+    toolkit_.whileBoxOpen = GetParam().whileBoxOpen;
+    host_.start(WindowId::Form1);
+    EXPECT_EQ(toolkit_.log.text,
+              "build Form1, onLoad Form1, show Form1, activate Form1, focus Form1.Go");
+    toolkit_.log.text.clear();
+    try {
+        toolkit_.learn("press Form1 " + GetParam().then);
+    } catch (const Stopped&) {
+        toolkit_.log("stopped");
+    }
+    EXPECT_EQ(toolkit_.log.text, "click Form1.Go, " + GetParam().expected);
+    EXPECT_EQ(host_.runEnded(), toolkit_.log.text.ends_with("endRun"));
+}
+
+const std::string opensForm2 =
+    "build Form2, onLoad Form2, show Form2, activate Form2, focus Form2.Go";
+const std::string unloadsForm1 = "onUnload Form1, destroy Form1";
+
+INSTANTIATE_TEST_SUITE_P(
+    WindowHost, Rules,
+    testing::Values(
+        Case{"UnloadingTheLastWindowEndsTheRunOnceTheHandlerReturns", "unload Form1", "", "",
+             unloadsForm1 + ", returned, endRun"},
+        Case{"UnloadingTheLastWindowThenShowingAnotherGoesOn", "unload Form1 show Form2", "", "",
+             unloadsForm1 + ", " + opensForm2 + ", returned"},
+        Case{"ABoxAfterTheLastUnloadEndsTheRunOnlyOnceTheHandlerReturns", "unload Form1 box", "",
+             "", unloadsForm1 + ", box, returned, endRun"},
+        Case{"ClosingTheLastWindowDuringABoxEndsTheRunOnlyOnceTheHandlerReturns", "box", "",
+             "close Form1", "box, " + unloadsForm1 + ", returned, endRun"},
+        Case{"ClosingOneOfTwoWindowsGoesOn", "show Form2", "close Form1", "",
+             opensForm2 + ", returned, " + unloadsForm1},
+        Case{"TheRunEndsOnce", "unload Form1", "close Form1", "",
+             unloadsForm1 + ", returned, endRun"},
+        Case{"AClickThatRacedTheUnloadingIsIgnored", "show Form2 unload Form1", "press Form1", "",
+             opensForm2 + ", " + unloadsForm1 + ", returned"},
+        Case{"UnloadingAnUnloadedWindowDoesNothing", "unload Form2", "", "", "returned"},
+        Case{"ALoadedWindowShownAgainIsOnlyActivated", "show Form1", "", "",
+             "activate Form1, returned"},
+        Case{"AWindowWithNothingToFocusIsShownAndActivated", "show Form4", "", "",
+             "build Form4, onLoad Form4, show Form4, activate Form4, returned"},
+        Case{"AFailingOperationStopsTheProgramSayingWhy", "setText Form2", "", "",
+             "stop: Quillory has stopped: Form2 has no loaded control Go, stopped"},
+        Case{"AWindowTheProgramLacksStopsIt", "show Form3", "", "",
+             "stop: Quillory has stopped: no window Form3, stopped"}),
+    [](const auto& test) { return test.param.name; });
+
+}  // namespace
+}  // namespace quillory
