@@ -11,7 +11,6 @@
 #include <functional>
 #include <map>
 
-#include "app/program_windows.h"
 #include "gui/driver.h"
 #include "host/win32/dpi.h"
 #include "host/win32/wide_text.h"
@@ -113,17 +112,11 @@ std::vector<std::uint32_t> painted(int width, int height, const std::function<vo
     return pixels;
 }
 
-// A caption's room: a label's whole place, a button's inside its focus
-// rectangle (3 pixels in at 96 DPI). The caption is laid out whole there as
-// the control lays it out, in the system's colours, on a sheet three rooms
-// wide and tall.
-void giveCaption(ControlView& view, HWND control, UINT dpi) {
-    const bool button = view.kind == "button";
-    const int edge = button ? MulDiv(4, static_cast<int>(dpi), 96) : 0;
-    const auto [left, top, width, height] = view.place;
-    view.room = {left + edge, top + edge, width - 2 * edge, height - 2 * edge};
+// The caption drawn whole on one line in the control's font, in the
+// system's colours, on a sheet four times the control's width and three its height.
+void giveCaption(ControlView& view, HWND control) {
     const std::u16string caption = win32::windowText(control);
-    const auto [across, down] = std::pair{3 * view.room[2], 3 * view.room[3]};
+    const auto [across, down] = std::pair{4 * view.place[2], 3 * view.place[3]};
     view.wholeAcross = across;
     view.whole = painted(across, down, [&](HDC dc) {
         const RECT sheet{0, 0, across, down};
@@ -131,10 +124,32 @@ void giveCaption(ControlView& view, HWND control, UINT dpi) {
         SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
         SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
         SetBkMode(dc, TRANSPARENT);
-        RECT room{across / 3, down / 3, 2 * across / 3, down};
-        DrawTextW(dc, win32::wide(caption), -1, &room,
-                  DT_WORDBREAK | (button ? DT_CENTER : DT_NOPREFIX));
+        RECT line{down / 3, down / 3, across, down};
+        DrawTextW(dc, win32::wide(caption), -1, &line, view.kind == "label" ? DT_NOPREFIX : 0);
     });
+}
+
+// The button as the system draws it with no caption: a hidden twin of its
+// class, style, font and size beside it, given its focus and keyboard cues.
+std::vector<std::uint32_t> blankOf(HWND button, int width, int height) {
+    const LONG style = GetWindowLongW(button, GWL_STYLE) & ~WS_VISIBLE;
+    HWND twin = CreateWindowExW(WS_EX_NOPARENTNOTIFY, L"Button", L"", static_cast<DWORD>(style), 0,
+                                0, width, height, GetParent(button), nullptr, nullptr, nullptr);
+    SendMessageW(twin, WM_SETFONT, static_cast<WPARAM>(SendMessageW(button, WM_GETFONT, 0, 0)),
+                 FALSE);
+    const auto hidden = static_cast<WORD>(SendMessageW(button, WM_QUERYUISTATE, 0, 0));
+    const WORD cues = UISF_HIDEFOCUS | UISF_HIDEACCEL;
+    SendMessageW(twin, WM_UPDATEUISTATE, MAKEWPARAM(UIS_SET, hidden & cues), 0);
+    SendMessageW(twin, WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, ~hidden & cues), 0);
+    if (GetFocus() == button) {
+        SendMessageW(twin, WM_SETFOCUS, 0, 0);
+    }
+    auto pixels = painted(width, height, [twin](HDC dc) {
+        SendMessageW(twin, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc),
+                     PRF_CLIENT | PRF_ERASEBKGND);
+    });
+    DestroyWindow(twin);
+    return pixels;
 }
 
 ControlView viewOf(std::string_view name, HWND control, UINT dpi) {
@@ -163,7 +178,9 @@ ControlView viewOf(std::string_view name, HWND control, UINT dpi) {
         view.points = -font.lfHeight * 72.0 / dpi;
     }
     if (view.kind != "box") {
-        giveCaption(view, control, dpi);
+        giveCaption(view, control);
+        view.blank = view.kind == "button" ? blankOf(control, view.place[2], view.place[3])
+                                           : std::vector<std::uint32_t>{};
     }
     return view;
 }
@@ -197,11 +214,11 @@ public:
         readBefore.clear();
     }
 
-    void start() override {
+    std::unique_ptr<Toolkit> makeToolkit() override {
         readBefore.clear();
-        toolkit_ = std::make_unique<win32::Win32Toolkit>();
-        host_ = std::make_unique<WindowHost>(*toolkit_, makeWindows());
-        host_->start(WindowId::Form1);
+        auto made = std::make_unique<win32::Win32Toolkit>();
+        toolkit_ = made.get();
+        return made;
     }
     void post(Work work) override {
         PostMessageW(work_, runWork, 0, reinterpret_cast<LPARAM>(new Work(std::move(work))));
@@ -213,14 +230,13 @@ public:
     bool settled(int turns) override {
         return turns >= 2 && HIWORD(GetQueueStatus(QS_POSTMESSAGE | QS_INPUT)) == 0;
     }
-    void stop() override {
-        host_.reset();
-        toolkit_.reset();
+    void stopped() override {
+        toolkit_ = nullptr;
         MSG quit{};
         PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);  // a leftover end of the loop
     }
 
-    void click(std::string_view window, std::string_view name) override {
+    void click(WindowId window, std::string_view name) override {
         gui::click(control(window, name));
     }
     // Keys and characters are posted once what was posted before them has
@@ -249,7 +265,7 @@ public:
             post([] { holdModifiers(false, false, false); });  // once the key is handled
         });
     }
-    void closeBox(std::string_view name) override {
+    void closeBox(WindowId name) override {
         // The close box is part of the frame, out of reach while the window is disabled.
         if (const auto* found = window(name); found && IsWindowEnabled(found->handle())) {
             PostMessageW(found->handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -257,22 +273,22 @@ public:
     }
     void pressOk() override { gui::click(GetDlgItem(openBox(), IDOK)); }
 
-    bool shown(std::string_view name) override {
+    bool shown(WindowId name) override {
         const auto* found = window(name);
         return found != nullptr && IsWindowVisible(found->handle()) != FALSE;
     }
-    std::u16string text(std::string_view window, std::string_view name) override {
+    std::u16string text(WindowId window, std::string_view name) override {
         HWND found = control(window, name);
         return found != nullptr ? win32::windowText(found) : u"(not shown)";
     }
-    std::array<int, 3> place(std::string_view window, std::string_view name) override {
+    std::array<int, 3> place(WindowId window, std::string_view name) override {
         HWND box = control(window, name);
         const auto selection = static_cast<DWORD>(SendMessageW(box, EM_GETSEL, 0, 0));
         const auto line = static_cast<int>(SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0));
         return box == nullptr ? std::array{-1, -1, -1}
                               : std::array{line, LOWORD(selection) + 0, HIWORD(selection) + 0};
     }
-    std::u16string accessible(std::string_view window, std::string_view name, Told what) override {
+    std::u16string accessible(WindowId window, std::string_view name, Told what) override {
         HWND asked = name.empty() ? this->window(window)->handle() : control(window, name);
         const auto [read, fresh] = readBefore.try_emplace({asked, what});
         if (fresh) {
@@ -316,8 +332,7 @@ public:
                                : std::optional(win32::windowText(open) + u"\n" +
                                                win32::windowText(GetDlgItem(open, 0xFFFF)));
     }
-    bool ended() override { return host_ != nullptr && host_->runEnded(); }
-    std::optional<WindowView> view(std::string_view name) override {
+    std::optional<WindowView> view(WindowId name) override {
         const auto* found = window(name);
         if (found == nullptr) {
             return std::nullopt;
@@ -348,19 +363,15 @@ public:
     }
 
 private:
-    const win32::Win32Window* window(std::string_view name) const {
-        const auto id = std::ranges::find(allWindows, name, nameOf);
-        return id != allWindows.end() ? toolkit_->window(*id) : nullptr;
-    }
-    HWND control(std::string_view window, std::string_view name) const {
+    const win32::Win32Window* window(WindowId id) const { return toolkit_->window(id); }
+    HWND control(WindowId window, std::string_view name) const {
         const auto* found = this->window(window);
         return found != nullptr ? found->control(name) : nullptr;
     }
 
     HWND work_ = nullptr;  // a message-only window that runs posted work
     HWINEVENTHOOK hook_ = nullptr;
-    std::unique_ptr<win32::Win32Toolkit> toolkit_;
-    std::unique_ptr<WindowHost> host_;
+    win32::Win32Toolkit* toolkit_ = nullptr;  // the harness's, for one run
 };
 
 }  // namespace
