@@ -61,7 +61,7 @@ public:
     virtual void stopped() {}  // the toolkit is gone
     // Runs work from the event loop; modal loops, a message box's too, run it.
     virtual void post(std::function<void()> work) = 0;
-    virtual int runLoop() = 0;  // until the run ends or quit() is called
+    virtual int runLoop() = 0;        // until the run ends or quit() is called
     virtual void quit(int code) = 0;  // leaves every running loop
     // Whether what the last action caused has all been handled, after the
     // loop has had this many turns since.

@@ -1,10 +1,7 @@
-// Runs each scenario of tests/data/scenarios.txt, a table of steps, against
-// a freshly started program on a real backend. The steps run one by one
-// from the program's own event loop, each posted before the one before it
-// acts: when an action opens a message box, whose loop then runs inside
-// that action, the next steps run in the box's loop, as a learner's input
-// would. Between two steps the loop gets turns until what the step caused
-// has been handled.
+// Runs each scenario of tests/data/scenarios.txt against a freshly started
+// program on a real backend, step by step from the program's own event loop,
+// each posted before the one before it acts: when an action opens a message
+// box, the next steps run in the box's loop, as a learner's input would.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -41,8 +38,7 @@ std::u16string wide(std::string_view text) { return {text.begin(), text.end()}; 
 std::u16string joined(const std::vector<std::string>& lines, std::string_view separator) {
     std::u16string text;
     for (const auto& line : lines) {
-        text += text.empty() ? u"" : wide(separator);
-        text += wide(line);
+        text += (text.empty() ? u"" : wide(separator)) + wide(line);
     }
     return text;
 }
@@ -83,8 +79,8 @@ std::vector<std::uint32_t> pixelsIn(const WindowView& view, std::array<int, 4> p
     return found;
 }
 
-// A label's place shows its text in the colour that stands out most from
-// its background, the colour most of it has.
+// A place's text is in the colour that stands out most from its background,
+// the colour most of it has.
 std::pair<std::uint32_t, std::uint32_t> textOn(const WindowView& view, std::array<int, 4> place) {
     std::map<std::uint32_t, int> counts;
     for (const auto pixel : pixelsIn(view, place)) {
@@ -142,13 +138,11 @@ std::string written(std::uint32_t rgb) {
     return text;
 }
 
-// A window as the learner sees it, in the form of tests/data/layouts.txt, and
-// the reference lines of that file with every [place and size] turned from
-// twips into pixels at dpi. A label's colour is read from the screen. In an
-// appearance other than the light default (QUILLORY_APPEARANCE names it) a
-// label has no colour of its own to show: it only has to stand out from its
-// background by 4.5:1 or more (WCAG's floor for text of this size), and is
-// "unreadable" where it does not.
+// A window as the learner sees it, in the form of tests/data/layouts.txt, a
+// label's colour read from the screen. In an appearance other than the light
+// default (QUILLORY_APPEARANCE) a label has no colour of its own to show: it
+// is "unreadable" where it stands out from its background by less than 4.5:1
+// (WCAG's floor for text of this size).
 std::vector<std::string> describe(Driver& d, WindowId window) {
     const auto view = d.view(window);
     if (!view) {
@@ -197,14 +191,15 @@ std::vector<std::string> describe(Driver& d, WindowId window) {
     return lines;
 }
 
+// The reference lines of tests/data/layouts.txt for the window, with every
+// [place and size] turned from twips into pixels at dpi.
 std::vector<std::string> expectedLayout(std::string_view window, int dpi) {
     std::vector<std::string> lines;
     std::istringstream golden{std::string(::layouts)};
     bool inWindow = false;
     for (std::string line; std::getline(golden, line);) {
         inWindow = line.starts_with(' ') ? inWindow : line.starts_with(std::string(window) + ' ');
-        const auto open = line.find('[');
-        const auto close = line.find(']');
+        const auto open = line.find('['), close = line.find(']');
         if (!inWindow || open == std::string::npos) {
             continue;
         }
@@ -266,7 +261,6 @@ public:
 private:
     [[nodiscard]] bool ended() const { return host_->runEnded(); }
 
-    // The window a step names; none where it names none.
     static WindowId windowOf(const Step& s) {
         const auto* id = std::ranges::find(allWindows, s.window(), nameOf);
         return id != allWindows.end() ? *id : throw std::invalid_argument("no window " + s.target);
@@ -307,9 +301,8 @@ private:
         }
     }
 
-    // An expectation is ready when it holds. An action waits until the window
-    // system has caught up with the program, a key also until the program has
-    // the keyboard: a learner acts on what has come to the front.
+    // An expectation is ready when it holds; an action when the window system
+    // has caught up, a key also once the program has the keyboard.
     bool ready(const Step& s) {
         if (s.kind >= Windows) {
             const auto [actual, wanted] = found(s);
@@ -319,9 +312,8 @@ private:
     }
 
     // What an action is to have done before the next step: the box OK pressed
-    // is gone, a clicked box has the focus, typed text is in the box. The
-    // program and the window system may take several turns of the loop, more
-    // under load. None where the learner could not act.
+    // is gone, a clicked box has the focus, typed text is in the box; nothing
+    // where the learner could not act.
     std::function<bool()> effectOf(const Step& s) {
         Driver& d = d_;
         const bool box = d.box().has_value();
@@ -364,8 +356,7 @@ private:
     }
 
     // Between steps the loop gets turns until the last step's effects are
-    // handled; an expectation waits until it holds and a key until the
-    // program has the keyboard, as the window system may report either late.
+    // handled and the next step is ready, which the window system may report late.
     void tick() {
         const bool waiting = !done_() || (next_ < steps_.size() && !ready(steps_[next_]));
         if ((!d_.settled(++turns_) && turns_ < maximumTurns) ||
@@ -406,7 +397,7 @@ private:
 
 struct Scenario {
     std::string name;
-    std::vector<Step> steps;
+    std::vector<Step> steps{};
 };
 void PrintTo(const Scenario& scenario, std::ostream* out) { *out << scenario.name; }
 
@@ -416,7 +407,7 @@ std::vector<Scenario> allScenarios() {
     std::istringstream lines{std::string(::scenarios)};
     for (std::string line; std::getline(lines, line);) {
         if (line.starts_with("== ")) {
-            all.push_back({line.substr(3), {}});
+            all.push_back({line.substr(3)});
         } else if (!line.empty() && !line.starts_with('#')) {
             all.back().steps.push_back(parseStep(line));
         }

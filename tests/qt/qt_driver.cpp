@@ -34,16 +34,13 @@ namespace {
 
 using Synchronous = QWindowSystemInterface::SynchronousDelivery;
 
-// Whether a Wayland compositor decides which window is active. It never sees
-// the clicks sent here, and the protocol lets no client activate its own
-// window, so there a click activates nothing: the compositor's own choices,
-// as each window comes and goes, are what the scenarios see.
+// Whether a Wayland compositor decides which window is active: it never sees
+// the clicks sent here and lets no client activate its own window.
 bool compositorActivates() { return QGuiApplication::platformName().startsWith(u"wayland"); }
 
-// Elsewhere a window manager activates the window a click lands on, as the
-// offscreen platform does not. A window behind a modal box is not activated:
-// the box is, as Qt's X11 backend relays the focus and as Windows keeps such
-// windows disabled. The click itself Qt then drops.
+// Elsewhere a window manager activates the window a click lands on, or the
+// modal box in front of it (as Qt's X11 backend relays the focus), which the
+// offscreen platform does not. Qt drops a click on a blocked window.
 void clickOn(QWidget* widget) {
     if (widget == nullptr) {
         return;
@@ -54,9 +51,8 @@ void clickOn(QWidget* widget) {
     if (!compositorActivates()) {
         QWindowSystemInterface::handleWindowActivated<Synchronous>(blocked ? modal : window);
     }
-    // The window system speaks in the screen's own pixels.
     const QPoint middle = widget->rect().center();
-    const QPointF at =
+    const QPointF at =  // the window system speaks in the screen's own pixels
         QHighDpi::toNativeLocalPosition(QPointF(widget->mapTo(widget->window(), middle)), window);
     const QPointF global =
         QHighDpi::toNativeGlobalPosition(QPointF(widget->mapToGlobal(middle)), window);
@@ -122,9 +118,9 @@ std::vector<std::uint32_t> blankOf(const QPushButton& button) {
     return pixelsOf(sheet);
 }
 
-// A one-line box as a screen reader reads it: run by run of its text
-// attributes, as Orca splits it. Where what the reader is told of its text,
-// caret, selection and states is not what the box is, that is said instead.
+// A one-line box as a screen reader reads it, run by run of its text
+// attributes as Orca splits it, saying where what it is told of the text,
+// caret, selection and states is not what the box is.
 QString toldOf(QLineEdit* box) {
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(box);
     QAccessibleTextInterface* text = face->textInterface();
@@ -173,9 +169,9 @@ ControlView viewOf(QWidget* w, const QWidget& window) {
     return view;
 }
 
-// The appearance the run asks for (QUILLORY_APPEARANCE), chosen as a
-// learner would while the program runs: GNOME's dark theme, or a
-// high-contrast palette as Qt builds it from Windows' High Contrast schemes.
+// The appearance the run asks for (QUILLORY_APPEARANCE), chosen while the
+// program runs: GNOME's dark theme, or a high-contrast palette as Qt builds
+// it from Windows' High Contrast schemes.
 void chooseAppearance(const QByteArray& appearance) {
     if (appearance == "dark") {
         QStyle* dark = QStyleFactory::create("Adwaita-Dark");
@@ -252,8 +248,7 @@ public:
         for (const char32_t c : toQString(text).toUcs4()) {
             const QString typed = QString::fromUcs4(&c, 1);
             // Beyond ASCII a letter comes from an input method (a compose key,
-            // IBus) where the focused widget takes one, committed straight to it
-            // as Qt's input contexts do; elsewhere a widget reads a key's text.
+            // IBus) where the focused widget takes one; elsewhere from a key.
             QObject* focus = QGuiApplication::focusObject();
             QInputMethodQueryEvent takes(Qt::ImEnabled);
             if (c > 0x7f && focus != nullptr && QCoreApplication::sendEvent(focus, &takes) &&

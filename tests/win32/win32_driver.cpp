@@ -31,8 +31,8 @@ LRESULT CALLBACK runPostedWork(HWND window, UINT message, WPARAM wParam, LPARAM 
     return 0;
 }
 
-// A left click in the middle of target, which first activates its window as
-// a real click does; none where a visible, enabled window could not take it.
+// A left click in the middle of target, activating its window first; none
+// where a visible, enabled window could not take it.
 void click(HWND target) {
     for (HWND at = target; at != GetDesktopWindow(); at = GetAncestor(at, GA_PARENT)) {
         if (at == nullptr || IsWindowVisible(at) == FALSE || IsWindowEnabled(at) == FALSE) {
@@ -47,8 +47,8 @@ void click(HWND target) {
     PostMessageW(target, WM_LBUTTONUP, 0, middle);
 }
 
-// The thread's key state holds the modifiers while the key is handled, as
-// IsDialogMessage and the edit control read them from there.
+// The modifiers held while a key is handled, where IsDialogMessage and the
+// edit control read them.
 void holdModifiers(bool shift, bool control, bool alt) {
     BYTE state[256]{};
     GetKeyboardState(state);
@@ -58,8 +58,8 @@ void holdModifiers(bool shift, bool control, bool alt) {
     SetKeyboardState(state);
 }
 
-// One key with its modifiers to the window with the focus: key down and up
-// messages with their scan code, the Alt context bit and the transition bits.
+// One key with its modifiers to the window with the focus, with the scan
+// code, the Alt context bit and the transition bits.
 void postKey(UINT key, bool shift, bool control, bool alt) {
     holdModifiers(shift, control, alt);
     const auto send = [target = GetFocus(), alt](UINT vk, bool up) {
@@ -185,8 +185,8 @@ ControlView viewOf(std::string_view name, HWND control, UINT dpi) {
     return view;
 }
 
-// What a screen reader has read of each window, as it keeps it: until the
-// program raises a change event for that window.
+// What a screen reader has read of each window, kept until the program
+// raises a change event for that window.
 std::map<std::pair<HWND, Driver::Told>, std::u16string> readBefore;
 
 void CALLBACK forgetChanged(HWINEVENTHOOK /*hook*/, DWORD /*event*/, HWND window, LONG /*object*/,
@@ -196,8 +196,8 @@ void CALLBACK forgetChanged(HWINEVENTHOOK /*hook*/, DWORD /*event*/, HWND window
 
 class Win32Driver final : public Driver {  // NOLINT(*-special-member-functions): never copied
 public:
-    // Message-only: never shown or counted among the program's windows, yet
-    // every loop dispatches what is posted to it, a message box's too.
+    // Message-only, never among the program's windows, yet every loop
+    // dispatches what is posted to it, a message box's too.
     Win32Driver()
         : work_(CreateWindowExW(0, L"Static", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr,
                                 nullptr)),
@@ -225,8 +225,7 @@ public:
     }
     int runLoop() override { return win32::runMessageLoop(); }
     void quit(int code) override { PostQuitMessage(code); }
-    // What an action posts is handled in order, but handling it may post
-    // more (a key becomes a character, a click a command).
+    // Handling what an action posts may post more (a key becomes a character).
     bool settled(int turns) override {
         return turns >= 2 && HIWORD(GetQueueStatus(QS_POSTMESSAGE | QS_INPUT)) == 0;
     }
@@ -239,8 +238,7 @@ public:
     void click(WindowId window, std::string_view name) override {
         gui::click(control(window, name));
     }
-    // Keys and characters are posted once what was posted before them has
-    // been handled, so that they go where the focus is by then.
+    // Keys are posted once what came before them is handled, to the focus then.
     void type(std::u16string_view text) override {
         post([typed = std::u16string(text)] {
             for (const char16_t unit : typed) {
@@ -351,7 +349,7 @@ public:
                 viewOf(control.name, found->control(control.name), found->dpi()));
         }
         // As Wine keeps it for the screen, once what the loop would paint when
-        // idle is painted (the harness keeps it busy).
+        // idle is painted.
         RedrawWindow(found->handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         HDC screen = GetDC(found->handle());
         view.pixels = painted(view.width, view.height, [&](HDC copy) {
