@@ -23,6 +23,8 @@
 #include <QStyleOptionButton>
 #include <QTest>
 #include <array>
+#include <functional>
+#include <ranges>
 
 #include "gui/driver.h"
 #include "host/qt/qt_display_sync.h"
@@ -78,14 +80,17 @@ std::vector<std::uint32_t> pixelsOf(const QImage& image) {
     return {first, std::next(first, static_cast<std::ptrdiff_t>(image.width()) * image.height())};
 }
 
-// A sheet as the screen has it, size big in the widget's logical pixels.
-QImage sheetFor(const QWidget& widget, QSize size) {
+// What draw paints on white, on a sheet size big in the widget's logical
+// pixels, as the screen has them (its density is the screen's, Qt's default).
+std::vector<std::uint32_t> painted(const QWidget& widget, QSize size,
+                                   const std::function<void(QPainter&)>& draw) {
     QImage sheet(size * widget.devicePixelRatioF(), QImage::Format_RGB32);
     sheet.setDevicePixelRatio(widget.devicePixelRatioF());
-    sheet.setDotsPerMeterX(qRound(widget.logicalDpiX() / 0.0254));
-    sheet.setDotsPerMeterY(qRound(widget.logicalDpiY() / 0.0254));
     sheet.fill(Qt::white);
-    return sheet;
+    QPainter painter(&sheet);
+    draw(painter);
+    painter.end();
+    return pixelsOf(sheet);
 }
 
 // The caption drawn whole on one line in the control's font, black on white,
@@ -94,28 +99,24 @@ void giveCaption(ControlView& view, const QWidget& control, int flags, const QSt
     const QFontMetrics metrics(control.font());
     const int margin = metrics.height();
     const QSize size = metrics.size(flags, text);
-    QImage sheet = sheetFor(control, size + 2 * QSize(margin, margin));
-    QPainter painter(&sheet);
-    painter.setFont(control.font());
-    painter.drawText(QRect(QPoint(margin, margin), size), flags, text);
-    painter.end();
-    view.whole = pixelsOf(sheet);
-    view.wholeAcross = sheet.width();
+    view.whole = painted(control, size + 2 * QSize(margin, margin), [&](QPainter& painter) {
+        painter.setFont(control.font());
+        painter.drawText(QRect(QPoint(margin, margin), size), flags, text);
+    });
+    view.wholeAcross = qRound((size.width() + 2 * margin) * control.devicePixelRatioF());
 }
 
 // The button as its style draws it in its state, on the window's background,
 // with no caption.
 std::vector<std::uint32_t> blankOf(const QPushButton& button) {
-    QImage sheet = sheetFor(button, button.size());
-    button.parentWidget()->render(&sheet, {}, QRegion(button.geometry()),
-                                  QWidget::DrawWindowBackground);
-    QStyleOptionButton option;
-    option.initFrom(&button);
-    option.state |= QStyle::State_Raised;  // as a push button not held down
-    QPainter painter(&sheet);
-    button.style()->drawControl(QStyle::CE_PushButton, &option, &painter, &button);
-    painter.end();
-    return pixelsOf(sheet);
+    return painted(button, button.size(), [&button](QPainter& painter) {
+        button.parentWidget()->render(&painter, {}, QRegion(button.geometry()),
+                                      QWidget::DrawWindowBackground);
+        QStyleOptionButton option;
+        option.initFrom(&button);
+        option.state |= QStyle::State_Raised;  // as a push button not held down
+        button.style()->drawControl(QStyle::CE_PushButton, &option, &painter, &button);
+    });
 }
 
 // A one-line box as a screen reader reads it, run by run of its text
@@ -214,31 +215,26 @@ public:
         // window goes, and an X server refuses Qt's own late request: the lone
         // window left gets it, as a manager would. A window hidden keeps Qt's
         // focus until the window system says otherwise.
-        std::vector<QtWindow*> shown;
-        for (const auto id : allWindows) {
-            if (QtWindow* found = window(id)) {
-                shown.push_back(found);
-            }
-        }
+        auto shown = allWindows | std::views::filter([this](WindowId id) { return window(id); });
         const QWindow* focused = QGuiApplication::focusWindow();
-        if (turns >= 2 && !compositorActivates() && shown.size() == 1 &&
+        if (turns >= 2 && !compositorActivates() && std::ranges::distance(shown) == 1 &&
             (focused == nullptr || !focused->isVisible()) && openBox() == nullptr) {
-            QWindowSystemInterface::handleWindowActivated<Synchronous>(shown[0]->windowHandle());
+            QWindowSystemInterface::handleWindowActivated<Synchronous>(
+                window(*shown.begin())->windowHandle());
         }
         return turns >= 2;
     }
     // Every window shown is on the screen; a compositor brings a new window
     // to the front in its own time.
     bool caughtUp() override {
-        const auto tops = QApplication::topLevelWidgets();
-        return std::ranges::all_of(tops,
-                                   [](QWidget* top) {
-                                       return !top->isVisible() || top->windowHandle()->isExposed();
-                                   }) &&
-               (!compositorActivates() ||
-                std::ranges::none_of(allWindows, [this](WindowId id) { return shown(id); }) ||
-                (openBox() != nullptr ? focus() == "MessageBox"
-                                      : QGuiApplication::focusWindow() != nullptr));
+        const bool exposed = std::ranges::all_of(QApplication::topLevelWidgets(), [](QWidget* top) {
+            return !top->isVisible() || top->windowHandle()->isExposed();
+        });
+        const bool none =
+            std::ranges::none_of(allWindows, [this](WindowId id) { return shown(id); });
+        return exposed && (!compositorActivates() || none ||
+                           (openBox() != nullptr ? focus() == "MessageBox"
+                                                 : QGuiApplication::focusWindow() != nullptr));
     }
 
     void click(WindowId window, std::string_view control) override {

@@ -1,18 +1,17 @@
 // What only the Qt program does: it carries its icon, its one-line boxes
 // answer screen readers as Qt's own do not, and it stops in a box.
 #include <gtest/gtest.h>
-#include <sys/socket.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFile>
+#include <QLocalServer>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
-#include <cstring>
 #include <optional>
 
 #include "host/qt/qt_line_box.h"
@@ -65,61 +64,28 @@ TEST(QtProgramDeathTest, StopsWithTheReasonInABox) {
                 "box Quillory: Quillory has stopped: no window Form9\n$");
 }
 
-// A socket listening at path, closed when it goes.
-struct Listening {
-    explicit Listening(const QString& path) {
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        const QByteArray name = path.toLocal8Bit();
-        std::memcpy(&address.sun_path[0], name.constData(),
-                    std::min(sizeof address.sun_path - 1, std::size_t(name.size())));
-        made = ::bind(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
-    }
-    ~Listening() { ::close(socket); }
-    Listening(const Listening&) = delete;
-    Listening& operator=(const Listening&) = delete;
-
-    int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    bool made = false;
-};
-
 // The user's session bus is kept where its socket is in the runtime folder
-// and the user's own; anywhere else D-Bus is turned off. The runtime folder
-// the test runs with is put back.
+// and the user's own; anywhere else D-Bus is turned off. Only root can give
+// a socket to another user. The test run's runtime folder is put back.
 TEST(QtStartup, FindsTheUserBusOnlyWhereTheUsersSocketIs) {
-    const std::optional<QByteArray> before = qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")
-                                                 ? std::optional(qgetenv("XDG_RUNTIME_DIR"))
-                                                 : std::nullopt;
-    const QTemporaryDir ours;
-    const QTemporaryDir othersOwn;
-    const QTemporaryDir plainFile;
-    const QTemporaryDir none;
-    const Listening bus(ours.filePath("bus"));
-    const Listening foreign(othersOwn.filePath("bus"));
-    ASSERT_TRUE(bus.made && foreign.made);
-    ASSERT_TRUE(QFile(plainFile.filePath("bus")).open(QIODevice::WriteOnly));
-    const bool root = ::geteuid() == 0;  // only root can give the socket away
-    ASSERT_TRUE(!root || ::chown(qPrintable(othersOwn.filePath("bus")), 65534, 65534) == 0);
-    const struct {
-        std::optional<QString> runtime;
-        bool found;
-    } cases[] = {{std::nullopt, false},     {QString(), false},        {ours.path(), true},
-                 {ours.path() + "/", true}, {plainFile.path(), false}, {none.path(), false},
-                 {"/nonexistent", false},   {othersOwn.path(), !root}};
+    const QByteArray before = qgetenv("XDG_RUNTIME_DIR");  // main() always sets one
+    const QTemporaryDir ours, others, plain, none;
+    QLocalServer bus, othersBus;  // each listening on a socket "bus"
+    ASSERT_TRUE(bus.listen(ours.filePath("bus")) && othersBus.listen(others.filePath("bus")) &&
+                QFile(plain.filePath("bus")).open(QIODevice::WriteOnly));
+    const bool root = ::geteuid() == 0;
+    ASSERT_TRUE(!root || ::chown(qPrintable(others.filePath("bus")), 65534, 65534) == 0);
+    const std::pair<std::optional<QString>, bool> cases[] = {
+        {std::nullopt, false},     {QString(), false},    {ours.path(), true},
+        {ours.path() + "/", true}, {plain.path(), false}, {none.path(), false},
+        {"/nonexistent", false},   {others.path(), !root}};
     for (const auto& [runtime, found] : cases) {
         SCOPED_TRACE(runtime.value_or("(unset)").toStdString());
-        if (runtime) {
-            qputenv("XDG_RUNTIME_DIR", runtime->toLocal8Bit());
-        } else {
-            qunsetenv("XDG_RUNTIME_DIR");
-        }
+        EXPECT_TRUE(runtime ? qputenv("XDG_RUNTIME_DIR", runtime->toLocal8Bit())
+                            : qunsetenv("XDG_RUNTIME_DIR"));
         EXPECT_EQ(userBusSocketExists(), found);
     }
-    if (before) {
-        qputenv("XDG_RUNTIME_DIR", *before);
-    } else {
-        qunsetenv("XDG_RUNTIME_DIR");
-    }
+    ASSERT_TRUE(qputenv("XDG_RUNTIME_DIR", before));
 }
 
 }  // namespace

@@ -129,21 +129,16 @@ void giveCaption(ControlView& view, HWND control) {
     });
 }
 
-// The button as the system draws it with no caption: a hidden twin of its
-// class, style, font and size beside it, given its focus and keyboard cues.
+// The button as the system draws it with no ink of a caption: a hidden twin
+// of its style and size beside it, with the keyboard cues of their window,
+// given its font and, where it has it, its focus. Its caption is a space, as
+// a button with none draws no focus rectangle.
 std::vector<std::uint32_t> blankOf(HWND button, int width, int height) {
-    const LONG style = GetWindowLongW(button, GWL_STYLE) & ~WS_VISIBLE;
-    HWND twin = CreateWindowExW(WS_EX_NOPARENTNOTIFY, L"Button", L"", static_cast<DWORD>(style), 0,
-                                0, width, height, GetParent(button), nullptr, nullptr, nullptr);
-    SendMessageW(twin, WM_SETFONT, static_cast<WPARAM>(SendMessageW(button, WM_GETFONT, 0, 0)),
-                 FALSE);
-    const auto hidden = static_cast<WORD>(SendMessageW(button, WM_QUERYUISTATE, 0, 0));
-    const WORD cues = UISF_HIDEFOCUS | UISF_HIDEACCEL;
-    SendMessageW(twin, WM_UPDATEUISTATE, MAKEWPARAM(UIS_SET, hidden & cues), 0);
-    SendMessageW(twin, WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, ~hidden & cues), 0);
-    if (GetFocus() == button) {
-        SendMessageW(twin, WM_SETFOCUS, 0, 0);
-    }
+    const auto style = static_cast<DWORD>(GetWindowLongW(button, GWL_STYLE) & ~WS_VISIBLE);
+    HWND twin = CreateWindowExW(WS_EX_NOPARENTNOTIFY, L"Button", L" ", style, 0, 0, width, height,
+                                GetParent(button), nullptr, nullptr, nullptr);
+    SendMessageW(twin, WM_SETFONT, static_cast<WPARAM>(SendMessageW(button, WM_GETFONT, 0, 0)), 0);
+    SendMessageW(twin, GetFocus() == button ? WM_SETFOCUS : WM_NULL, 0, 0);
     auto pixels = painted(width, height, [twin](HDC dc) {
         SendMessageW(twin, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc),
                      PRF_CLIENT | PRF_ERASEBKGND);
@@ -156,14 +151,14 @@ ControlView viewOf(std::string_view name, HWND control, UINT dpi) {
     RECT r{};
     GetWindowRect(control, &r);
     MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
-    ControlView view{.name = std::string(name),
-                     .place = {r.left, r.top, r.right - r.left, r.bottom - r.top}};
     wchar_t kind[8]{};
     GetClassNameW(control, kind, 8);
+    ControlView view{.name = std::string(name),
+                     .kind = lstrcmpiW(kind, L"Edit") == 0     ? "box"
+                             : lstrcmpiW(kind, L"Button") == 0 ? "button"
+                                                               : "label",
+                     .place = {r.left, r.top, r.right - r.left, r.bottom - r.top}};
     const LONG style = GetWindowLongW(control, GWL_STYLE);
-    view.kind = lstrcmpiW(kind, L"Edit") == 0     ? "box"
-                : lstrcmpiW(kind, L"Button") == 0 ? "button"
-                                                  : "label";
     for (const auto& [bit, word] : {std::pair{ES_MULTILINE, " multiline"},
                                     {ES_READONLY, " readonly"},
                                     {WS_VSCROLL, " vscroll"}}) {
@@ -211,7 +206,6 @@ public:
         }
         DestroyWindow(work_);
         UnhookWinEvent(hook_);
-        readBefore.clear();
     }
 
     std::unique_ptr<Toolkit> makeToolkit() override {
@@ -253,11 +247,9 @@ public:
             return down;
         };
         const bool shift = held("Shift+"), control = held("Ctrl+"), alt = held("Alt+");
-        const UINT vk = key == "End"      ? VK_END
-                        : key == "Tab"    ? VK_TAB
-                        : key == "Return" ? VK_RETURN
-                        : key == "Esc"    ? VK_ESCAPE
-                                          : static_cast<UINT>(key.front());
+        const std::map<std::string_view, UINT> named{
+            {"End", VK_END}, {"Tab", VK_TAB}, {"Return", VK_RETURN}, {"Esc", VK_ESCAPE}};
+        const UINT vk = named.contains(key) ? named.at(key) : static_cast<UINT>(key.front());
         post([=, this] {
             postKey(vk, shift, control, alt);
             post([] { holdModifiers(false, false, false); });  // once the key is handled
@@ -272,8 +264,7 @@ public:
     void pressOk() override { gui::click(GetDlgItem(openBox(), IDOK)); }
 
     bool shown(WindowId name) override {
-        const auto* found = window(name);
-        return found != nullptr && IsWindowVisible(found->handle()) != FALSE;
+        return window(name) != nullptr && IsWindowVisible(window(name)->handle()) != FALSE;
     }
     std::u16string text(WindowId window, std::string_view name) override {
         HWND found = control(window, name);
