@@ -9,10 +9,7 @@
 #include "host/qt/qt_wayland_frames.h"
 
 namespace quillory {
-namespace {
 
-// The session bus libdbus finds by itself when no address is given: the
-// user's bus socket in the runtime folder (systemd's user bus).
 bool userBusSocketExists() {
     const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
     if (runtime.isEmpty()) {
@@ -23,8 +20,6 @@ bool userBusSocketExists() {
     return ::stat(socket.constData(), &info) == 0 && S_ISSOCK(info.st_mode) &&
            info.st_uid == ::getuid();
 }
-
-}  // namespace
 
 void prepareQtStartup() {
     // Qt's accessibility bridge (AT-SPI) looks for the session bus as the

@@ -1,10 +1,7 @@
-// Runs each scenario of tests/data/scenarios.txt, a table of steps, against
-// a freshly started program on a real backend. The steps run one by one
-// from the program's own event loop, each posted before the one before it
-// acts: when an action opens a message box, whose loop then runs inside
-// that action, the next steps run in the box's loop, as a learner's input
-// would. Between two steps the loop gets turns until what the step caused
-// has been handled.
+// Runs each scenario of tests/data/scenarios.txt against a freshly started
+// program on a real backend, step by step from the program's own event loop,
+// each posted before the one before it acts: when an action opens a message
+// box, the next steps run in the box's loop, as a learner's input would.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,10 +11,16 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
+#include <ranges>
 #include <sstream>
+#include <stdexcept>
 
+#include "app/program_windows.h"
 #include "gui/driver.h"
+#include "gui/steps.h"
 #include "host/readable_colour.h"
+#include "host/twips.h"
 #include "layouts.h"
 #include "scenarios.h"
 #include "verb_list.h"
@@ -35,8 +38,7 @@ std::u16string wide(std::string_view text) { return {text.begin(), text.end()}; 
 std::u16string joined(const std::vector<std::string>& lines, std::string_view separator) {
     std::u16string text;
     for (const auto& line : lines) {
-        text += text.empty() ? u"" : wide(separator);
-        text += wide(line);
+        text += (text.empty() ? u"" : wide(separator)) + wide(line);
     }
     return text;
 }
@@ -49,186 +51,6 @@ std::u16string verbList() {
     }
     return text;
 }
-
-// What an expectation finds, and what it wants to find.
-std::pair<std::u16string, std::u16string> found(Driver& d, const Step& s) {
-    const auto w = s.window();
-    const auto c = s.control();
-    switch (s.kind) {
-    case Windows: return {joined(d.windows(), ","), wide(s.target)};
-    case Text: return {d.text(w, c), s.text};
-    case VerbList: return {d.text(w, c), verbList()};
-    case AtTop: {  // the first line shown, and where the selection starts and ends
-        const auto [line, from, to] = d.place(w, c);
-        return {wide(std::to_string(line) + ' ' + std::to_string(from) + ' ' + std::to_string(to)),
-                u"0 0 0"};
-    }
-    case Named: return {d.accessible(w, c, Driver::Told::Name), s.text};
-    case Described: return {d.accessible(w, c, Driver::Told::Description), s.text};
-    case Focus: return {wide(d.focus()), wide(s.target)};
-    case Box: return {d.box().value_or(u"(no box)"), u"Quillory\n" + s.text};
-    case NoBox: return {d.box().value_or(u"(no box)"), u"(no box)"};
-    case Ended:
-    case Running:
-        return {d.ended() ? u"ended" : u"running", s.kind == Ended ? u"ended" : u"running"};
-    default: {  // Layout: at the screen's own density, where the test run set one up
-        const char* screen = std::getenv("QUILLORY_SCREEN_DPI");
-        const int dpi =
-            screen != nullptr ? std::atoi(screen) : d.view(w).value_or(WindowView{}).dpi;
-        return {joined(describe(d, w), "\n"), joined(expectedLayout(w, dpi), "\n")};
-    }
-    }
-}
-
-// An expectation is ready when it holds. An action waits until the window
-// system has caught up with the program, a key also until the program has the
-// keyboard: a learner acts on what has come to the front.
-bool ready(Driver& d, const Step& s) {
-    const bool key = s.kind == Type || s.kind == Press;
-    return s.kind >= Windows ? found(d, s).first == found(d, s).second
-                             : d.caughtUp() && (!key || !d.focus().empty());
-}
-
-// Whether the control is a text box, by its reference layout; a writable one.
-bool isBox(const std::string& target, bool writable) {
-    const auto dot = target.find('.');
-    const auto lines = expectedLayout(target.substr(0, dot), 96);
-    return dot != std::string::npos && std::ranges::any_of(lines, [&](const std::string& line) {
-               return line.starts_with("  " + target.substr(dot + 1) + " box [") &&
-                      !(writable && line.find("readonly") != std::string::npos);
-           });
-}
-
-// What an action is to have done before the next step: the box OK pressed is
-// gone, a clicked box has the focus, typed text is in the box. The program
-// and the window system may take several turns of the loop, more under load.
-// None where the learner could not act.
-std::function<bool()> effectOf(Driver& d, const Step& s) {
-    const bool box = d.box().has_value();
-    const bool open = !box && d.shown(s.window());
-    const std::string typedInto = d.focus();
-    if (s.kind == Ok && box) {
-        return [&d] { return !d.box(); };
-    }
-    if (s.kind == Click && open && isBox(s.target, false)) {
-        return [&d, s] { return d.focus() == s.target; };
-    }
-    if (s.kind == Type && !box && isBox(typedInto, true)) {
-        const auto dot = typedInto.find('.');
-        return [&d, s, w = typedInto.substr(0, dot), c = typedInto.substr(dot + 1)] {
-            return d.text(w, c).find(s.text) != std::u16string::npos;
-        };
-    }
-    return [] { return true; };
-}
-
-void perform(Driver& d, const Step& s) {
-    const auto w = s.window();
-    switch (s.kind) {
-    case Click: return d.click(w, s.control());
-    case Type: return d.type(s.text);
-    case Press: return d.press(s.target);
-    case CloseBox: return d.closeBox(w);
-    case Ok: return d.pressOk();
-    default: {
-        const auto [actual, wanted] = found(d, s);
-        EXPECT_EQ(actual, wanted);
-    }
-    }
-}
-
-class Runner {
-public:
-    Runner(Driver& driver, const std::vector<Step>& steps) : d_(driver), steps_(steps) {}
-
-    void run() {
-        d_.start();
-        schedule();
-        const int code = d_.runLoop();
-        *alive_ = false;
-        if (d_.ended()) {
-            EXPECT_EQ(code, 0) << "the run ended but the event loop went on";
-        }
-        while (next_ < steps_.size()) {  // the run is over: what is left only looks
-            doNext();
-        }
-        d_.stop();
-    }
-
-private:
-    void schedule() {
-        d_.post([this, alive = alive_] {
-            if (*alive) {
-                tick();
-            }
-        });
-    }
-
-    // Between steps the loop gets turns until the last step's effects are
-    // handled; an expectation waits until it holds and a key until the
-    // program has the keyboard, as the window system may report either late.
-    void tick() {
-        const bool waiting = !done_() || (next_ < steps_.size() && !ready(d_, steps_[next_]));
-        if ((!d_.settled(++turns_) && turns_ < maximumTurns) ||
-            (waiting && std::chrono::steady_clock::now() < deadline_)) {
-            schedule();
-            return;
-        }
-        turns_ = 0;
-        EXPECT_TRUE(done_()) << "step " << next_ << " never took effect: " << steps_[next_ - 1];
-        done_ = [] { return true; };
-        if (next_ < steps_.size()) {
-            schedule();
-            doNext();
-            return;
-        }
-        *alive_ = false;
-        d_.quit(d_.ended() ? 0 : stepsFinished);  // an ended run's loop may be on its way out
-    }
-
-    void doNext() {
-        const Step& step = steps_[next_++];
-        SCOPED_TRACE(testing::Message() << "step " << next_ << ": " << step);
-        deadline_ = std::chrono::steady_clock::now() + patience;
-        done_ = effectOf(d_, step);
-        perform(d_, step);  // may run a message box's loop, and the next steps in it
-    }
-
-    Driver& d_;
-    const std::vector<Step>& steps_;
-    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
-    std::function<bool()> done_ = [] { return true; };  // the last action's effect
-    std::size_t next_ = 0;
-    int turns_ = 0;
-    std::chrono::steady_clock::time_point deadline_ = std::chrono::steady_clock::now() + patience;
-};
-
-struct Scenario {
-    std::string name;
-    std::vector<Step> steps;
-};
-void PrintTo(const Scenario& scenario, std::ostream* out) { *out << scenario.name; }
-
-// The scenarios of tests/data/scenarios.txt, each after its "== " line.
-std::vector<Scenario> allScenarios() {
-    std::vector<Scenario> all;
-    std::istringstream lines{std::string(::scenarios)};
-    for (std::string line; std::getline(lines, line);) {
-        if (line.starts_with("== ")) {
-            all.push_back({line.substr(3), {}});
-        } else if (!line.empty() && !line.starts_with('#')) {
-            all.back().steps.push_back(parseStep(line));
-        }
-    }
-    return all;
-}
-
-class Scenarios : public testing::TestWithParam<Scenario> {};
-
-TEST_P(Scenarios, Run) { Runner(*makeDriver(), GetParam().steps).run(); }
-
-INSTANTIATE_TEST_SUITE_P(Learner, Scenarios, testing::ValuesIn(allScenarios()),
-                         [](const auto& test) { return test.param.name; });
 
 bool lightDefault() { return std::getenv("QUILLORY_APPEARANCE") == nullptr; }
 
@@ -246,19 +68,18 @@ std::vector<std::uint32_t> pixelsIn(const WindowView& view, std::array<int, 4> p
     const auto at = [&view](int pixels) { return pixels * view.pixelsAcross / view.width; };
     const auto [left, top, width, height] = place;
     const auto rows = static_cast<int>(view.pixels.size()) / std::max(view.pixelsAcross, 1);
-    const auto across = static_cast<std::size_t>(view.pixelsAcross);
     std::vector<std::uint32_t> found;
     for (int y = at(top); y < std::min(at(top + height), rows); ++y) {
         for (int x = at(left); x < std::min(at(left + width), view.pixelsAcross); ++x) {
-            const auto index = (static_cast<std::size_t>(y) * across) + static_cast<std::size_t>(x);
-            found.push_back(view.pixels.at(index) & 0xFFFFFFU);
+            found.push_back(view.pixels.at(static_cast<std::size_t>((y * view.pixelsAcross) + x)) &
+                            0xFFFFFFU);
         }
     }
     return found;
 }
 
-// A label's place shows its text in the colour that stands out most from
-// its background, the colour most of it has.
+// A place's text is in the colour that stands out most from its background,
+// the colour most of it has.
 std::pair<std::uint32_t, std::uint32_t> textOn(const WindowView& view, std::array<int, 4> place) {
     std::map<std::uint32_t, int> counts;
     for (const auto pixel : pixelsIn(view, place)) {
@@ -271,34 +92,39 @@ std::pair<std::uint32_t, std::uint32_t> textOn(const WindowView& view, std::arra
 }
 
 // The ink of a place's text, in pixels of full ink: each pixel counts by how
-// far it lies from the background towards the text's colour, so smoothed
-// edges count in part and a bevel's faint shading not at all.
-double inkOf(const WindowView& view, std::array<int, 4> place) {
+// far it lies from what is beneath (blank's pixel, or the background) towards
+// the text's colour, so smoothed edges count in part and shading not at all.
+double inkOf(const WindowView& view, std::array<int, 4> place,
+             const std::vector<std::uint32_t>& blank = {}) {
     const auto level = [](std::uint32_t rgb) {
         return static_cast<int>((rgb >> 16 & 0xFFU) + (rgb >> 8 & 0xFFU) + (rgb & 0xFFU));
     };
     const auto [text, background] = textOn(view, place);
-    const int range = level(text) - level(background);
+    const auto pixels = pixelsIn(view, place);
     double ink = 0;
-    for (const auto pixel : range != 0 ? pixelsIn(view, place) : std::vector<std::uint32_t>{}) {
-        const double share = (level(pixel) - level(background)) / static_cast<double>(range);
+    for (std::size_t at = 0; at < pixels.size(); ++at) {
+        const int beneath = level(blank.empty() ? background : blank.at(at));
+        const int range = level(text) - beneath;
+        const double share =
+            range != 0 ? (level(pixels[at]) - beneath) / static_cast<double>(range) : 0;
         ink += share < 0.25 ? 0 : std::min(share, 1.0);
     }
     return ink;
 }
 
-// A caption is clipped where its control shows more or less ink than the
-// caption laid out whole: a word cut off, a caption drawn twice or not at all.
+// A caption is clipped where its control, all of it, shows more or less ink
+// than the caption drawn whole: a word cut off, a caption drawn twice or not
+// at all. Where in the control it may go is the toolkit's to decide.
 bool clipped(const WindowView& view, const ControlView& c) {
     if (c.wholeAcross == 0) {  // a box
         return false;
     }
-    const WindowView sheet{
-        .width = c.wholeAcross, .pixels = c.whole, .pixelsAcross = c.wholeAcross};
     const auto rows = static_cast<int>(c.whole.size()) / c.wholeAcross;
-    const double whole = inkOf(sheet, {0, 0, c.wholeAcross, rows});
-    const double shown = inkOf(view, c.room);
-    return std::abs(shown - whole) > 0.15 * whole + 2;  // smoothing differs, as may an underline
+    const double whole =
+        inkOf({.width = c.wholeAcross, .pixels = c.whole, .pixelsAcross = c.wholeAcross},
+              {0, 0, c.wholeAcross, rows});
+    const double shown = inkOf(view, c.place, c.blank);
+    return std::abs(shown - whole) > 0.05 * whole + 5;  // smoothing differs, as may an underline
 }
 
 // A colour in the three hex digits a layout writes it with: a glyph's
@@ -311,12 +137,15 @@ std::string written(std::uint32_t rgb) {
     return text;
 }
 
-}  // namespace
-
-std::vector<std::string> describe(Driver& d, std::string_view window) {
+// A window as the learner sees it, in the form of tests/data/layouts.txt, a
+// label's colour read from the screen. In an appearance other than the light
+// default (QUILLORY_APPEARANCE) a label has no colour of its own to show: it
+// is "unreadable" where it stands out from its background by less than 4.5:1
+// (WCAG's floor for text of this size).
+std::vector<std::string> describe(Driver& d, WindowId window) {
     const auto view = d.view(window);
     if (!view) {
-        return {std::string(window) + " is not open"};
+        return {std::string(nameOf(window)) + " is not open"};
     }
     const auto quoted = [](std::u16string_view text) {
         std::string line(text.begin(), text.end());
@@ -330,8 +159,9 @@ std::vector<std::string> describe(Driver& d, std::string_view window) {
         return told.empty() ? "" : " described " + quoted(told);
     };
     std::ostringstream line;
-    line << window << ' ' << quoted(view->caption) << (view->fixed ? " fixed [" : " sizable [")
-         << view->width << ' ' << view->height << ']' << described("");
+    line << nameOf(window) << ' ' << quoted(view->caption)
+         << (view->fixed ? " fixed [" : " sizable [") << view->width << ' ' << view->height << ']'
+         << described("");
     std::vector<std::string> lines{line.str()};
     for (const auto& c : view->controls) {
         const auto caption = c.kind == "box" ? u"" : d.text(window, c.name);
@@ -360,14 +190,15 @@ std::vector<std::string> describe(Driver& d, std::string_view window) {
     return lines;
 }
 
+// The reference lines of tests/data/layouts.txt for the window, with every
+// [place and size] turned from twips into pixels at dpi.
 std::vector<std::string> expectedLayout(std::string_view window, int dpi) {
     std::vector<std::string> lines;
     std::istringstream golden{std::string(::layouts)};
     bool inWindow = false;
     for (std::string line; std::getline(golden, line);) {
         inWindow = line.starts_with(' ') ? inWindow : line.starts_with(std::string(window) + ' ');
-        const auto open = line.find('[');
-        const auto close = line.find(']');
+        const auto open = line.find('['), close = line.find(']');
         if (!inWindow || open == std::string::npos) {
             continue;
         }
@@ -377,19 +208,214 @@ std::vector<std::string> expectedLayout(std::string_view window, int dpi) {
         }
         // A font's size, like a place, comes to whole pixels on the screen.
         if (const auto font = line.find(" font "); font != std::string::npos) {
+            const auto twips = std::lround(std::stod(line.substr(font + 6)) * 20);
             std::ostringstream shown;
-            shown << std::round(std::stod(line.substr(font + 6)) * dpi / 72) * 72 / dpi;
+            shown << twipsToPixels(static_cast<int>(twips), dpi) * 72.0 / dpi;
             line.replace(font + 6, line.find(' ', font + 6) - font - 6, shown.str());
         }
         std::istringstream twips(line.substr(open + 1, close - open - 1));
         std::string pixels;
-        for (long value = 0; twips >> value;) {  // rounded as MulDiv rounds
-            pixels += pixels.empty() ? "" : " ";
-            pixels += std::to_string((value * dpi + 720) / 1440);
+        for (int value = 0; twips >> value;) {
+            pixels += (pixels.empty() ? "" : " ") + std::to_string(twipsToPixels(value, dpi));
         }
         lines.push_back(line.replace(open + 1, close - open - 1, pixels));
     }
     return lines;
 }
 
+// Whether the control is a text box, by its reference layout; a writable one.
+bool isBox(const std::string& target, bool writable) {
+    const auto dot = target.find('.');
+    const auto lines = expectedLayout(target.substr(0, dot), 96);
+    return dot != std::string::npos && std::ranges::any_of(lines, [&](const std::string& line) {
+               return line.starts_with("  " + target.substr(dot + 1) + " box [") &&
+                      !(writable && line.find("readonly") != std::string::npos);
+           });
+}
+
+// Runs the steps on a program of its own, started on the driver's toolkit
+// as the program's main starts it, and torn down at the end.
+class Runner {
+public:
+    Runner(Driver& driver, const std::vector<Step>& steps) : d_(driver), steps_(steps) {}
+
+    void run() {
+        host_.emplace(*toolkit_, makeWindows());
+        host_->start(WindowId::Form1);
+        d_.started();
+        schedule();
+        const int code = d_.runLoop();
+        *alive_ = false;
+        EXPECT_TRUE(!ended() || code == 0) << "the run ended but the event loop went on";
+        while (next_ < steps_.size()) {  // the run is over: what is left only looks
+            doNext();
+        }
+        host_.reset();
+        toolkit_.reset();
+        d_.stopped();
+    }
+
+private:
+    [[nodiscard]] bool ended() const { return host_->runEnded(); }
+
+    static WindowId windowOf(const Step& s) {
+        const auto* id = std::ranges::find(allWindows, s.window(), nameOf);
+        return id != allWindows.end() ? *id : throw std::invalid_argument("no window " + s.target);
+    }
+
+    // What an expectation finds, and what it wants to find.
+    std::pair<std::u16string, std::u16string> found(const Step& s) {
+        const auto shown = [this](WindowId id) { return d_.shown(id); };
+        if (s.kind == Windows) {
+            auto names = allWindows | std::views::filter(shown) | std::views::transform(nameOf);
+            return {joined({names.begin(), names.end()}, ","), wide(s.target)};
+        }
+        const auto w = s.kind < Focus || s.kind == Layout ? windowOf(s) : WindowId::Form1;
+        const auto c = s.control();
+        switch (s.kind) {
+        case Text: return {d_.text(w, c), s.text};
+        case VerbList: return {d_.text(w, c), verbList()};
+        case AtTop: {  // the first line shown, and where the selection starts and ends
+            const auto [line, from, to] = d_.place(w, c);
+            return {
+                wide(std::to_string(line) + ' ' + std::to_string(from) + ' ' + std::to_string(to)),
+                u"0 0 0"};
+        }
+        case Named: return {d_.accessible(w, c, Driver::Told::Name), s.text};
+        case Described: return {d_.accessible(w, c, Driver::Told::Description), s.text};
+        case Focus: return {wide(d_.focus()), wide(s.target)};
+        case Box:
+        case NoBox:
+            return {d_.box().value_or(u"(no box)"),
+                    s.kind == Box ? u"Quillory\n" + s.text : u"(no box)"};
+        case Ended:
+        case Running:
+            return {ended() ? u"ended" : u"running", s.kind == Ended ? u"ended" : u"running"};
+        default: {  // Layout: at the screen's own density, where the test run set one up
+            const char* screen = std::getenv("QUILLORY_SCREEN_DPI");
+            const int dpi =
+                screen != nullptr ? std::atoi(screen) : d_.view(w).value_or(WindowView{}).dpi;
+            return {joined(describe(d_, w), "\n"), joined(expectedLayout(s.target, dpi), "\n")};
+        }
+        }
+    }
+
+    // An expectation is ready when it holds; an action when the window system
+    // has caught up, a key also once the program has the keyboard.
+    bool ready(const Step& s) {
+        const bool key = s.kind == Type || s.kind == Press;
+        return s.kind >= Windows ? std::apply(std::equal_to{}, found(s))
+                                 : d_.caughtUp() && (!key || !d_.focus().empty());
+    }
+
+    // What an action is to have done before the next step: the box OK pressed
+    // is gone, a clicked box has the focus, typed text is in the box; nothing
+    // where the learner could not act.
+    std::function<bool()> effectOf(const Step& s) {
+        const bool box = d_.box().has_value();
+        const Step into{Text, d_.focus()};  // where typing goes
+        if (s.kind == Ok && box) {
+            return [this] { return !d_.box(); };
+        }
+        if (s.kind == Click && !box && d_.shown(windowOf(s)) && isBox(s.target, false)) {
+            return [this, s] { return d_.focus() == s.target; };
+        }
+        if (s.kind == Type && !box && isBox(into.target, true)) {
+            return [this, s, w = windowOf(into), c = into.control()] {
+                return d_.text(w, c).find(s.text) != std::u16string::npos;
+            };
+        }
+        return [] { return true; };
+    }
+
+    void perform(const Step& s) {
+        switch (s.kind) {
+        case Click: return d_.click(windowOf(s), s.control());
+        case Type: return d_.type(s.text);
+        case Press: return d_.press(s.target);
+        case CloseBox: return d_.closeBox(windowOf(s));
+        case Ok: return d_.pressOk();
+        default: {
+            const auto [actual, wanted] = found(s);
+            EXPECT_EQ(actual, wanted);
+        }
+        }
+    }
+
+    void schedule() {
+        d_.post([this, alive = alive_] {
+            if (*alive) {
+                tick();
+            }
+        });
+    }
+
+    // Between steps the loop gets turns until the last step's effects are
+    // handled and the next step is ready, which the window system may report late.
+    void tick() {
+        const bool waiting = !done_() || (next_ < steps_.size() && !ready(steps_[next_]));
+        if ((!d_.settled(++turns_) && turns_ < maximumTurns) ||
+            (waiting && std::chrono::steady_clock::now() < deadline_)) {
+            schedule();
+            return;
+        }
+        turns_ = 0;
+        EXPECT_TRUE(done_()) << "step " << next_ << " never took effect: " << steps_[next_ - 1];
+        done_ = [] { return true; };
+        if (next_ < steps_.size()) {
+            schedule();
+            doNext();
+            return;
+        }
+        *alive_ = false;
+        d_.quit(ended() ? 0 : stepsFinished);  // an ended run's loop may be on its way out
+    }
+
+    void doNext() {
+        const Step& step = steps_[next_++];
+        SCOPED_TRACE(testing::Message() << "step " << next_ << ": " << step);
+        deadline_ = std::chrono::steady_clock::now() + patience;
+        done_ = effectOf(step);
+        perform(step);  // may run a message box's loop, and the next steps in it
+    }
+
+    Driver& d_;
+    const std::vector<Step>& steps_;
+    std::unique_ptr<Toolkit> toolkit_ = d_.makeToolkit();
+    std::optional<WindowHost> host_;
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+    std::function<bool()> done_ = [] { return true; };  // the last action's effect
+    std::size_t next_ = 0;
+    int turns_ = 0;
+    std::chrono::steady_clock::time_point deadline_ = std::chrono::steady_clock::now() + patience;
+};
+
+struct Scenario {
+    std::string name;
+    std::vector<Step> steps{};
+};
+void PrintTo(const Scenario& scenario, std::ostream* out) { *out << scenario.name; }
+
+// The scenarios of tests/data/scenarios.txt, each after its "== " line.
+std::vector<Scenario> allScenarios() {
+    std::vector<Scenario> all;
+    std::istringstream lines{std::string(::scenarios)};
+    for (std::string line; std::getline(lines, line);) {
+        if (line.starts_with("== ")) {
+            all.push_back({line.substr(3)});
+        } else if (!line.empty() && !line.starts_with('#')) {
+            all.back().steps.push_back(parseStep(line));
+        }
+    }
+    return all;
+}
+
+class Scenarios : public testing::TestWithParam<Scenario> {};
+
+TEST_P(Scenarios, Run) { Runner(*makeDriver(), GetParam().steps).run(); }
+
+INSTANTIATE_TEST_SUITE_P(Learner, Scenarios, testing::ValuesIn(allScenarios()),
+                         [](const auto& test) { return test.param.name; });
+
+}  // namespace
 }  // namespace quillory::gui

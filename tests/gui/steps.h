@@ -5,9 +5,8 @@
 #include <string>
 #include <vector>
 
-// The one language the GUI tests speak: what a learner does to the program
-// and what they then see. The scenarios are tables of these steps. Every backend runs them through
-// one harness.
+// What a learner does to the program and then sees: the scenarios are
+// tables of these steps, which one harness runs on every backend.
 namespace quillory::gui {
 
 struct Step {

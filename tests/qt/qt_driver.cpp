@@ -23,8 +23,9 @@
 #include <QStyleOptionButton>
 #include <QTest>
 #include <array>
+#include <functional>
+#include <ranges>
 
-#include "app/program_windows.h"
 #include "gui/driver.h"
 #include "host/qt/qt_display_sync.h"
 #include "host/qt/qt_text.h"
@@ -35,16 +36,13 @@ namespace {
 
 using Synchronous = QWindowSystemInterface::SynchronousDelivery;
 
-// Whether a Wayland compositor decides which window is active. It never sees
-// the clicks sent here, and the protocol lets no client activate its own
-// window, so there a click activates nothing: the compositor's own choices,
-// as each window comes and goes, are what the scenarios see.
+// Whether a Wayland compositor decides which window is active: it never sees
+// the clicks sent here and lets no client activate its own window.
 bool compositorActivates() { return QGuiApplication::platformName().startsWith(u"wayland"); }
 
-// Elsewhere a window manager activates the window a click lands on, as the
-// offscreen platform does not. A window behind a modal box is not activated:
-// the box is, as Qt's X11 backend relays the focus and as Windows keeps such
-// windows disabled. The click itself Qt then drops.
+// Elsewhere a window manager activates the window a click lands on, or the
+// modal box in front of it (as Qt's X11 backend relays the focus), which the
+// offscreen platform does not. Qt drops a click on a blocked window.
 void clickOn(QWidget* widget) {
     if (widget == nullptr) {
         return;
@@ -55,9 +53,8 @@ void clickOn(QWidget* widget) {
     if (!compositorActivates()) {
         QWindowSystemInterface::handleWindowActivated<Synchronous>(blocked ? modal : window);
     }
-    // The window system speaks in the screen's own pixels.
     const QPoint middle = widget->rect().center();
-    const QPointF at =
+    const QPointF at =  // the window system speaks in the screen's own pixels
         QHighDpi::toNativeLocalPosition(QPointF(widget->mapTo(widget->window(), middle)), window);
     const QPointF global =
         QHighDpi::toNativeGlobalPosition(QPointF(widget->mapToGlobal(middle)), window);
@@ -77,37 +74,54 @@ void sendKey(int key, const QString& text, Qt::KeyboardModifiers modifiers = Qt:
     }
 }
 
-// The caption laid out whole at the width of its room (in the control),
-// as the control lays it out but free to run past it, black on white on a
-// sheet a room's width and height bigger on every side.
 // An image's pixels, row by row, as 0xAARRGGBB.
 std::vector<std::uint32_t> pixelsOf(const QImage& image) {
     const auto* first = reinterpret_cast<const std::uint32_t*>(image.constBits());
     return {first, std::next(first, static_cast<std::ptrdiff_t>(image.width()) * image.height())};
 }
 
-void giveCaption(ControlView& view, const QWidget& control, const QRect& room, int flags,
-                 const QString& text) {
-    const qreal ratio = control.devicePixelRatioF();
-    const int margin = room.width() + room.height();
-    QImage sheet((room.size() + 2 * QSize(margin, margin)) * ratio, QImage::Format_RGB32);
-    sheet.setDevicePixelRatio(ratio);
-    sheet.setDotsPerMeterX(qRound(control.logicalDpiX() / 0.0254));
-    sheet.setDotsPerMeterY(qRound(control.logicalDpiY() / 0.0254));
+// What draw paints on white, on a sheet size big in the widget's logical
+// pixels, as the screen has them (its density is the screen's, Qt's default).
+std::vector<std::uint32_t> painted(const QWidget& widget, QSize size,
+                                   const std::function<void(QPainter&)>& draw) {
+    QImage sheet(size * widget.devicePixelRatioF(), QImage::Format_RGB32);
+    sheet.setDevicePixelRatio(widget.devicePixelRatioF());
     sheet.fill(Qt::white);
     QPainter painter(&sheet);
-    painter.setFont(control.font());
-    painter.drawText(QRect(QPoint(margin, margin), room.size()), flags | Qt::TextDontClip, text);
+    draw(painter);
     painter.end();
-    view.whole = pixelsOf(sheet);
-    view.wholeAcross = sheet.width();
-    const QRect inWindow = room.translated(control.pos());
-    view.room = {inWindow.x(), inWindow.y(), inWindow.width(), inWindow.height()};
+    return pixelsOf(sheet);
 }
 
-// A one-line box as a screen reader reads it: run by run of its text
-// attributes, as Orca splits it. Where what the reader is told of its text,
-// caret, selection and states is not what the box is, that is said instead.
+// The caption drawn whole on one line in the control's font, black on white,
+// with a line's height to spare on every side.
+void giveCaption(ControlView& view, const QWidget& control, int flags, const QString& text) {
+    const QFontMetrics metrics(control.font());
+    const int margin = metrics.height();
+    const QSize size = metrics.size(flags, text);
+    view.whole = painted(control, size + 2 * QSize(margin, margin), [&](QPainter& painter) {
+        painter.setFont(control.font());
+        painter.drawText(QRect(QPoint(margin, margin), size), flags, text);
+    });
+    view.wholeAcross = qRound((size.width() + 2 * margin) * control.devicePixelRatioF());
+}
+
+// The button as its style draws it in its state, on the window's background,
+// with no caption.
+std::vector<std::uint32_t> blankOf(const QPushButton& button) {
+    return painted(button, button.size(), [&button](QPainter& painter) {
+        button.parentWidget()->render(&painter, {}, QRegion(button.geometry()),
+                                      QWidget::DrawWindowBackground);
+        QStyleOptionButton option;
+        option.initFrom(&button);
+        option.state |= QStyle::State_Raised;  // as a push button not held down
+        button.style()->drawControl(QStyle::CE_PushButton, &option, &painter, &button);
+    });
+}
+
+// A one-line box as a screen reader reads it, run by run of its text
+// attributes as Orca splits it, saying where what it is told of the text,
+// caret, selection and states is not what the box is.
 QString toldOf(QLineEdit* box) {
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(box);
     QAccessibleTextInterface* text = face->textInterface();
@@ -138,20 +152,14 @@ ControlView viewOf(QWidget* w, const QWidget& window) {
                      .place = {w->x(), w->y(), w->width(), w->height()}};
     if (auto* label = qobject_cast<QLabel*>(w)) {
         view.kind = "label";
-        giveCaption(view, *label, label->contentsRect(),
-                    static_cast<int>(label->alignment()) | Qt::TextWordWrap, label->text());
+        giveCaption(view, *label, 0, label->text());
     } else if (auto* button = qobject_cast<QPushButton*>(w)) {
         view.kind = "button";
-        QStyleOptionButton option;
-        option.initFrom(button);
-        const QRect room =
-            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
         const bool underlined =
-            button->style()->styleHint(QStyle::SH_UnderlineShortcut, &option, button) != 0;
-        giveCaption(view, *button, room,
-                    Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic |
-                        (underlined ? 0 : Qt::TextHideMnemonic),
+            button->style()->styleHint(QStyle::SH_UnderlineShortcut, nullptr, button) != 0;
+        giveCaption(view, *button, underlined ? Qt::TextShowMnemonic : Qt::TextHideMnemonic,
                     button->text());
+        view.blank = blankOf(*button);
     } else if (auto* box = qobject_cast<QPlainTextEdit*>(w)) {
         view.style = std::string(" multiline") + (box->isReadOnly() ? " readonly" : "") +
                      (box->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn ? " vscroll" : "");
@@ -162,9 +170,9 @@ ControlView viewOf(QWidget* w, const QWidget& window) {
     return view;
 }
 
-// The appearance the run asks for (QUILLORY_APPEARANCE), chosen as a
-// learner would while the program runs: GNOME's dark theme, or a
-// high-contrast palette as Qt builds it from Windows' High Contrast schemes.
+// The appearance the run asks for (QUILLORY_APPEARANCE), chosen while the
+// program runs: GNOME's dark theme, or a high-contrast palette as Qt builds
+// it from Windows' High Contrast schemes.
 void chooseAppearance(const QByteArray& appearance) {
     if (appearance == "dark") {
         QStyle* dark = QStyleFactory::create("Adwaita-Dark");
@@ -180,66 +188,63 @@ void chooseAppearance(const QByteArray& appearance) {
 
 class QtDriver final : public Driver {
 public:
-    void start() override {
-        toolkit_ = std::make_unique<QtToolkit>();
-        host_ = std::make_unique<WindowHost>(*toolkit_, makeWindows());
-        host_->start(WindowId::Form1);
-        // A learner starts once the menu has the keyboard; the window system
-        // reports that later, from the event loop.
-        if (!QTest::qWaitFor([] { return QGuiApplication::focusWindow() != nullptr; },
-                             std::chrono::milliseconds(patience).count())) {
-            ADD_FAILURE() << "the menu never received the keyboard focus";
-        }
+    std::unique_ptr<Toolkit> makeToolkit() override {
+        auto made = std::make_unique<QtToolkit>();
+        toolkit_ = made.get();
+        return made;
+    }
+    void started() override {
+        // A learner starts once the menu has the keyboard, which the window
+        // system reports later, from the event loop.
+        EXPECT_TRUE(QTest::qWaitFor([] { return QGuiApplication::focusWindow() != nullptr; },
+                                    std::chrono::milliseconds(patience).count()))
+            << "the menu never received the keyboard focus";
         chooseAppearance(qgetenv("QUILLORY_APPEARANCE"));
     }
+    void stopped() override { toolkit_ = nullptr; }
     void post(std::function<void()> work) override {
         QMetaObject::invokeMethod(qApp, std::move(work), Qt::QueuedConnection);
     }
     int runLoop() override { return QApplication::exec(); }
     void quit(int code) override { QCoreApplication::exit(code); }
     bool settled(int turns) override {
-        // On a display server, focus and activation come back asynchronously:
-        // a round trip makes sure they have arrived before the loop's next turn.
+        // On a display server focus and activation come back later: a round
+        // trip makes sure they have arrived before the loop's next turn.
         syncWithDisplay();
-        // With no window manager (the test's X server, or no display at all),
-        // nobody gives the focus back when a box or window goes, and an X
-        // server refuses Qt's own late request: the lone window left gets
-        // it, as a manager would. A window hidden keeps Qt's focus until
-        // the window system says otherwise.
-        const auto shown = windows();
+        // With no window manager nobody gives the focus back when a box or
+        // window goes, and an X server refuses Qt's own late request: the lone
+        // window left gets it, as a manager would. A window hidden keeps Qt's
+        // focus until the window system says otherwise.
+        auto shown = allWindows | std::views::filter([this](WindowId id) { return window(id); });
         const QWindow* focused = QGuiApplication::focusWindow();
-        if (turns >= 2 && !compositorActivates() && shown.size() == 1 &&
-            (focused == nullptr || !focused->isVisible()) &&
-            QApplication::activeModalWidget() == nullptr) {
+        if (turns >= 2 && !compositorActivates() && std::ranges::distance(shown) == 1 &&
+            (focused == nullptr || !focused->isVisible()) && openBox() == nullptr) {
             QWindowSystemInterface::handleWindowActivated<Synchronous>(
-                window(shown[0])->windowHandle());
+                window(*shown.begin())->windowHandle());
         }
         return turns >= 2;
     }
-    // Every window shown is on the screen, laid out; a compositor brings a new
-    // window to the front in its own time.
+    // Every window shown is on the screen; a compositor brings a new window
+    // to the front in its own time.
     bool caughtUp() override {
         const bool exposed = std::ranges::all_of(QApplication::topLevelWidgets(), [](QWidget* top) {
             return !top->isVisible() || top->windowHandle()->isExposed();
         });
-        return exposed && (!compositorActivates() || windows().empty() ||
+        const bool none =
+            std::ranges::none_of(allWindows, [this](WindowId id) { return shown(id); });
+        return exposed && (!compositorActivates() || none ||
                            (openBox() != nullptr ? focus() == "MessageBox"
                                                  : QGuiApplication::focusWindow() != nullptr));
     }
-    void stop() override {
-        host_.reset();
-        toolkit_.reset();
-    }
 
-    void click(std::string_view window, std::string_view control) override {
+    void click(WindowId window, std::string_view control) override {
         clickOn(widget(window, control));
     }
     void type(std::u16string_view text) override {
         for (const char32_t c : toQString(text).toUcs4()) {
             const QString typed = QString::fromUcs4(&c, 1);
             // Beyond ASCII a letter comes from an input method (a compose key,
-            // IBus) where the focused widget takes one, committed straight to it
-            // as Qt's input contexts do; elsewhere a widget reads a key's text.
+            // IBus) where the focused widget takes one; elsewhere from a key.
             QObject* focus = QGuiApplication::focusObject();
             QInputMethodQueryEvent takes(Qt::ImEnabled);
             if (c > 0x7f && focus != nullptr && QCoreApplication::sendEvent(focus, &takes) &&
@@ -261,7 +266,7 @@ public:
         const char text = QTest::keyToAscii(static_cast<Qt::Key>(code));
         sendKey(code, text != 0 ? QString(QChar(text)) : QString(), modifiers);
     }
-    void closeBox(std::string_view window) override {
+    void closeBox(WindowId window) override {
         // The request a window manager sends when the close box is pressed.
         if (QtWindow* found = this->window(window)) {
             QWindowSystemInterface::handleCloseEvent<Synchronous>(found->windowHandle());
@@ -269,13 +274,13 @@ public:
     }
     void pressOk() override { clickOn(openBox() ? openBox()->button(QMessageBox::Ok) : nullptr); }
 
-    bool shown(std::string_view window) override {  // what is on the screen, made by whoever
+    bool shown(WindowId window) override {  // what is on the screen, made by whoever
         return std::ranges::any_of(QApplication::topLevelWidgets(), [window](QWidget* top) {
             return qobject_cast<QtWindow*>(top) != nullptr && top->isVisible() &&
-                   top->objectName() == toQString(window);
+                   top->objectName() == toQString(nameOf(window));
         });
     }
-    std::u16string text(std::string_view window, std::string_view control) override {
+    std::u16string text(WindowId window, std::string_view control) override {
         QWidget* w = widget(window, control);
         if (const auto* box = qobject_cast<QPlainTextEdit*>(w)) {
             return fromMultiLineText(box->toPlainText());
@@ -286,16 +291,14 @@ public:
         // A label's and a button's text is their "text" property.
         return w != nullptr ? toU16(w->property("text").toString()) : u"(not shown)";
     }
-    std::array<int, 3> place(std::string_view window, std::string_view control) override {
+    std::array<int, 3> place(WindowId window, std::string_view control) override {
         const auto* box = qobject_cast<QPlainTextEdit*>(widget(window, control));
-        if (box == nullptr) {
-            return {-1, -1, -1};
-        }
-        const QTextCursor caret = box->textCursor();
-        return {box->verticalScrollBar()->value(), caret.selectionStart(), caret.selectionEnd()};
+        const QTextCursor caret = box != nullptr ? box->textCursor() : QTextCursor();
+        return box == nullptr ? std::array{-1, -1, -1}
+                              : std::array{box->verticalScrollBar()->value(),
+                                           caret.selectionStart(), caret.selectionEnd()};
     }
-    std::u16string accessible(std::string_view window, std::string_view control,
-                              Told what) override {
+    std::u16string accessible(WindowId window, std::string_view control, Told what) override {
         QWidget* w = control.empty() ? this->window(window) : widget(window, control);
         const auto text = what == Told::Name ? QAccessible::Name : QAccessible::Description;
         return w != nullptr ? toU16(QAccessible::queryAccessibleInterface(w)->text(text))
@@ -309,13 +312,11 @@ public:
                    : (f->window()->objectName() + '.' + f->objectName()).toStdString();
     }
     std::optional<std::u16string> box() override {
-        if (const QMessageBox* open = openBox()) {
-            return toU16(open->windowTitle() + '\n' + open->text());
-        }
-        return std::nullopt;
+        const QMessageBox* open = openBox();
+        return open ? std::optional(toU16(open->windowTitle() + '\n' + open->text()))
+                    : std::nullopt;
     }
-    bool ended() override { return host_->runEnded(); }
-    std::optional<WindowView> view(std::string_view window) override {
+    std::optional<WindowView> view(WindowId window) override {
         QtWindow* found = this->window(window);
         if (found == nullptr) {
             return std::nullopt;
@@ -323,30 +324,27 @@ public:
         // The size the window system gave it, in logical pixels at the screen's scale.
         const QSizeF native =
             QSizeF(found->windowHandle()->handle()->geometry().size()) / found->devicePixelRatio();
+        // As Qt paints it for the screen, at the screen's scale.
+        const QImage shot = found->grab().toImage().convertToFormat(QImage::Format_RGB32);
         WindowView view{.caption = toU16(found->windowTitle()),
                         .fixed = found->minimumSize() == found->maximumSize(),
                         .width = qRound(native.width()),
                         .height = qRound(native.height()),
-                        .text = found->palette().color(QPalette::WindowText).rgb() & 0xFFFFFFU};
-        for (const auto& control : host_->layoutOf(id(window)).controls) {
+                        .text = found->palette().color(QPalette::WindowText).rgb() & 0xFFFFFFU,
+                        .pixels = pixelsOf(shot),
+                        .pixelsAcross = shot.width()};
+        for (const auto& control : found->windowLayout().controls) {
             view.controls.push_back(viewOf(found->control(control.name), *found));
         }
-        // As Qt paints it for the screen, at the screen's scale.
-        const QImage shot = found->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        view.pixels = pixelsOf(shot);
-        view.pixelsAcross = shot.width();
         return view;
     }
 
 private:
-    static WindowId id(std::string_view window) {
-        return *std::ranges::find(allWindows, window, nameOf);
-    }
-    [[nodiscard]] QtWindow* window(std::string_view name) const {
-        QtWindow* found = toolkit_ != nullptr ? toolkit_->window(id(name)) : nullptr;
+    [[nodiscard]] QtWindow* window(WindowId id) const {  // a window on the screen
+        QtWindow* found = toolkit_ != nullptr ? toolkit_->window(id) : nullptr;
         return found != nullptr && found->isVisible() ? found : nullptr;
     }
-    [[nodiscard]] QWidget* widget(std::string_view window, std::string_view control) const {
+    [[nodiscard]] QWidget* widget(WindowId window, std::string_view control) const {
         QtWindow* found = this->window(window);
         return found != nullptr ? found->control(control) : nullptr;
     }
@@ -354,8 +352,7 @@ private:
         return qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     }
 
-    std::unique_ptr<QtToolkit> toolkit_;
-    std::unique_ptr<WindowHost> host_;
+    QtToolkit* toolkit_ = nullptr;  // the harness's, for one run
 };
 
 }  // namespace

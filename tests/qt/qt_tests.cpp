@@ -1,15 +1,21 @@
 // What only the Qt program does: it carries its icon, its one-line boxes
 // answer screen readers as Qt's own do not, and it stops in a box.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFile>
+#include <QLocalServer>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
+#include <optional>
 
 #include "host/qt/qt_line_box.h"
+#include "host/qt/qt_startup.h"
 #include "host/qt/qt_toolkit.h"
 
 namespace quillory::gui {
@@ -56,6 +62,30 @@ TEST(QtProgramDeathTest, StopsWithTheReasonInABox) {
     EXPECT_EXIT(stop(), testing::ExitedWithCode(EXIT_FAILURE),
                 "^Quillory has stopped: no window Form9\n.*"
                 "box Quillory: Quillory has stopped: no window Form9\n$");
+}
+
+// The user's session bus is kept where its socket is in the runtime folder
+// and the user's own; anywhere else D-Bus is turned off. Only root can give
+// a socket to another user. The test run's runtime folder is put back.
+TEST(QtStartup, FindsTheUserBusOnlyWhereTheUsersSocketIs) {
+    const QByteArray before = qgetenv("XDG_RUNTIME_DIR");  // main() always sets one
+    const QTemporaryDir ours, others, plain, none;
+    QLocalServer bus, othersBus;  // each listening on a socket "bus"
+    ASSERT_TRUE(bus.listen(ours.filePath("bus")) && othersBus.listen(others.filePath("bus")) &&
+                QFile(plain.filePath("bus")).open(QIODevice::WriteOnly));
+    const bool root = ::geteuid() == 0;
+    ASSERT_TRUE(!root || ::chown(qPrintable(others.filePath("bus")), 65534, 65534) == 0);
+    const std::pair<std::optional<QString>, bool> cases[] = {
+        {std::nullopt, false},     {QString(), false},    {ours.path(), true},
+        {ours.path() + "/", true}, {plain.path(), false}, {none.path(), false},
+        {"/nonexistent", false},   {others.path(), !root}};
+    for (const auto& [runtime, found] : cases) {
+        SCOPED_TRACE(runtime.value_or("(unset)").toStdString());
+        EXPECT_TRUE(runtime ? qputenv("XDG_RUNTIME_DIR", runtime->toLocal8Bit())
+                            : qunsetenv("XDG_RUNTIME_DIR"));
+        EXPECT_EQ(userBusSocketExists(), found);
+    }
+    ASSERT_TRUE(qputenv("XDG_RUNTIME_DIR", before));
 }
 
 }  // namespace

@@ -11,7 +11,6 @@
 #include <functional>
 #include <map>
 
-#include "app/program_windows.h"
 #include "gui/driver.h"
 #include "host/win32/dpi.h"
 #include "host/win32/wide_text.h"
@@ -32,8 +31,8 @@ LRESULT CALLBACK runPostedWork(HWND window, UINT message, WPARAM wParam, LPARAM 
     return 0;
 }
 
-// A left click in the middle of target, which first activates its window as
-// a real click does; none where a visible, enabled window could not take it.
+// A left click in the middle of target, activating its window first; none
+// where a visible, enabled window could not take it.
 void click(HWND target) {
     for (HWND at = target; at != GetDesktopWindow(); at = GetAncestor(at, GA_PARENT)) {
         if (at == nullptr || IsWindowVisible(at) == FALSE || IsWindowEnabled(at) == FALSE) {
@@ -48,8 +47,8 @@ void click(HWND target) {
     PostMessageW(target, WM_LBUTTONUP, 0, middle);
 }
 
-// The thread's key state holds the modifiers while the key is handled, as
-// IsDialogMessage and the edit control read them from there.
+// The modifiers held while a key is handled, where IsDialogMessage and the
+// edit control read them.
 void holdModifiers(bool shift, bool control, bool alt) {
     BYTE state[256]{};
     GetKeyboardState(state);
@@ -59,8 +58,8 @@ void holdModifiers(bool shift, bool control, bool alt) {
     SetKeyboardState(state);
 }
 
-// One key with its modifiers to the window with the focus: key down and up
-// messages with their scan code, the Alt context bit and the transition bits.
+// One key with its modifiers to the window with the focus, with the scan
+// code, the Alt context bit and the transition bits.
 void postKey(UINT key, bool shift, bool control, bool alt) {
     holdModifiers(shift, control, alt);
     const auto send = [target = GetFocus(), alt](UINT vk, bool up) {
@@ -113,17 +112,11 @@ std::vector<std::uint32_t> painted(int width, int height, const std::function<vo
     return pixels;
 }
 
-// A caption's room: a label's whole place, a button's inside its focus
-// rectangle (3 pixels in at 96 DPI). The caption is laid out whole there as
-// the control lays it out, in the system's colours, on a sheet three rooms
-// wide and tall.
-void giveCaption(ControlView& view, HWND control, UINT dpi) {
-    const bool button = view.kind == "button";
-    const int edge = button ? MulDiv(4, static_cast<int>(dpi), 96) : 0;
-    const auto [left, top, width, height] = view.place;
-    view.room = {left + edge, top + edge, width - 2 * edge, height - 2 * edge};
+// The caption drawn whole on one line in the control's font, in the
+// system's colours, on a sheet four times the control's width and three its height.
+void giveCaption(ControlView& view, HWND control) {
     const std::u16string caption = win32::windowText(control);
-    const auto [across, down] = std::pair{3 * view.room[2], 3 * view.room[3]};
+    const auto [across, down] = std::pair{4 * view.place[2], 3 * view.place[3]};
     view.wholeAcross = across;
     view.whole = painted(across, down, [&](HDC dc) {
         const RECT sheet{0, 0, across, down};
@@ -131,24 +124,41 @@ void giveCaption(ControlView& view, HWND control, UINT dpi) {
         SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
         SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
         SetBkMode(dc, TRANSPARENT);
-        RECT room{across / 3, down / 3, 2 * across / 3, down};
-        DrawTextW(dc, win32::wide(caption), -1, &room,
-                  DT_WORDBREAK | (button ? DT_CENTER : DT_NOPREFIX));
+        RECT line{down / 3, down / 3, across, down};
+        DrawTextW(dc, win32::wide(caption), -1, &line, view.kind == "label" ? DT_NOPREFIX : 0);
     });
+}
+
+// The button as the system draws it with no ink of a caption: a hidden twin
+// of its style and size beside it, with the keyboard cues of their window,
+// given its font and, where it has it, its focus. Its caption is a space, as
+// a button with none draws no focus rectangle.
+std::vector<std::uint32_t> blankOf(HWND button, int width, int height) {
+    const auto style = static_cast<DWORD>(GetWindowLongW(button, GWL_STYLE) & ~WS_VISIBLE);
+    HWND twin = CreateWindowExW(WS_EX_NOPARENTNOTIFY, L"Button", L" ", style, 0, 0, width, height,
+                                GetParent(button), nullptr, nullptr, nullptr);
+    SendMessageW(twin, WM_SETFONT, static_cast<WPARAM>(SendMessageW(button, WM_GETFONT, 0, 0)), 0);
+    SendMessageW(twin, GetFocus() == button ? WM_SETFOCUS : WM_NULL, 0, 0);
+    auto pixels = painted(width, height, [twin](HDC dc) {
+        SendMessageW(twin, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc),
+                     PRF_CLIENT | PRF_ERASEBKGND);
+    });
+    DestroyWindow(twin);
+    return pixels;
 }
 
 ControlView viewOf(std::string_view name, HWND control, UINT dpi) {
     RECT r{};
     GetWindowRect(control, &r);
     MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
-    ControlView view{.name = std::string(name),
-                     .place = {r.left, r.top, r.right - r.left, r.bottom - r.top}};
     wchar_t kind[8]{};
     GetClassNameW(control, kind, 8);
+    ControlView view{.name = std::string(name),
+                     .kind = lstrcmpiW(kind, L"Edit") == 0     ? "box"
+                             : lstrcmpiW(kind, L"Button") == 0 ? "button"
+                                                               : "label",
+                     .place = {r.left, r.top, r.right - r.left, r.bottom - r.top}};
     const LONG style = GetWindowLongW(control, GWL_STYLE);
-    view.kind = lstrcmpiW(kind, L"Edit") == 0     ? "box"
-                : lstrcmpiW(kind, L"Button") == 0 ? "button"
-                                                  : "label";
     for (const auto& [bit, word] : {std::pair{ES_MULTILINE, " multiline"},
                                     {ES_READONLY, " readonly"},
                                     {WS_VSCROLL, " vscroll"}}) {
@@ -163,13 +173,15 @@ ControlView viewOf(std::string_view name, HWND control, UINT dpi) {
         view.points = -font.lfHeight * 72.0 / dpi;
     }
     if (view.kind != "box") {
-        giveCaption(view, control, dpi);
+        giveCaption(view, control);
+        view.blank = view.kind == "button" ? blankOf(control, view.place[2], view.place[3])
+                                           : std::vector<std::uint32_t>{};
     }
     return view;
 }
 
-// What a screen reader has read of each window, as it keeps it: until the
-// program raises a change event for that window.
+// What a screen reader has read of each window, kept until the program
+// raises a change event for that window.
 std::map<std::pair<HWND, Driver::Told>, std::u16string> readBefore;
 
 void CALLBACK forgetChanged(HWINEVENTHOOK /*hook*/, DWORD /*event*/, HWND window, LONG /*object*/,
@@ -179,8 +191,8 @@ void CALLBACK forgetChanged(HWINEVENTHOOK /*hook*/, DWORD /*event*/, HWND window
 
 class Win32Driver final : public Driver {  // NOLINT(*-special-member-functions): never copied
 public:
-    // Message-only: never shown or counted among the program's windows, yet
-    // every loop dispatches what is posted to it, a message box's too.
+    // Message-only, never among the program's windows, yet every loop
+    // dispatches what is posted to it, a message box's too.
     Win32Driver()
         : work_(CreateWindowExW(0, L"Static", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr,
                                 nullptr)),
@@ -194,37 +206,33 @@ public:
         }
         DestroyWindow(work_);
         UnhookWinEvent(hook_);
-        readBefore.clear();
     }
 
-    void start() override {
+    std::unique_ptr<Toolkit> makeToolkit() override {
         readBefore.clear();
-        toolkit_ = std::make_unique<win32::Win32Toolkit>();
-        host_ = std::make_unique<WindowHost>(*toolkit_, makeWindows());
-        host_->start(WindowId::Form1);
+        auto made = std::make_unique<win32::Win32Toolkit>();
+        toolkit_ = made.get();
+        return made;
     }
     void post(Work work) override {
         PostMessageW(work_, runWork, 0, reinterpret_cast<LPARAM>(new Work(std::move(work))));
     }
     int runLoop() override { return win32::runMessageLoop(); }
     void quit(int code) override { PostQuitMessage(code); }
-    // What an action posts is handled in order, but handling it may post
-    // more (a key becomes a character, a click a command).
+    // Handling what an action posts may post more (a key becomes a character).
     bool settled(int turns) override {
         return turns >= 2 && HIWORD(GetQueueStatus(QS_POSTMESSAGE | QS_INPUT)) == 0;
     }
-    void stop() override {
-        host_.reset();
-        toolkit_.reset();
+    void stopped() override {
+        toolkit_ = nullptr;
         MSG quit{};
         PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);  // a leftover end of the loop
     }
 
-    void click(std::string_view window, std::string_view name) override {
+    void click(WindowId window, std::string_view name) override {
         gui::click(control(window, name));
     }
-    // Keys and characters are posted once what was posted before them has
-    // been handled, so that they go where the focus is by then.
+    // Keys are posted once what came before them is handled, to the focus then.
     void type(std::u16string_view text) override {
         post([typed = std::u16string(text)] {
             for (const char16_t unit : typed) {
@@ -239,17 +247,15 @@ public:
             return down;
         };
         const bool shift = held("Shift+"), control = held("Ctrl+"), alt = held("Alt+");
-        const UINT vk = key == "End"      ? VK_END
-                        : key == "Tab"    ? VK_TAB
-                        : key == "Return" ? VK_RETURN
-                        : key == "Esc"    ? VK_ESCAPE
-                                          : static_cast<UINT>(key.front());
+        const std::map<std::string_view, UINT> named{
+            {"End", VK_END}, {"Tab", VK_TAB}, {"Return", VK_RETURN}, {"Esc", VK_ESCAPE}};
+        const UINT vk = named.contains(key) ? named.at(key) : static_cast<UINT>(key.front());
         post([=, this] {
             postKey(vk, shift, control, alt);
             post([] { holdModifiers(false, false, false); });  // once the key is handled
         });
     }
-    void closeBox(std::string_view name) override {
+    void closeBox(WindowId name) override {
         // The close box is part of the frame, out of reach while the window is disabled.
         if (const auto* found = window(name); found && IsWindowEnabled(found->handle())) {
             PostMessageW(found->handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -257,22 +263,21 @@ public:
     }
     void pressOk() override { gui::click(GetDlgItem(openBox(), IDOK)); }
 
-    bool shown(std::string_view name) override {
-        const auto* found = window(name);
-        return found != nullptr && IsWindowVisible(found->handle()) != FALSE;
+    bool shown(WindowId name) override {
+        return window(name) != nullptr && IsWindowVisible(window(name)->handle()) != FALSE;
     }
-    std::u16string text(std::string_view window, std::string_view name) override {
+    std::u16string text(WindowId window, std::string_view name) override {
         HWND found = control(window, name);
         return found != nullptr ? win32::windowText(found) : u"(not shown)";
     }
-    std::array<int, 3> place(std::string_view window, std::string_view name) override {
+    std::array<int, 3> place(WindowId window, std::string_view name) override {
         HWND box = control(window, name);
         const auto selection = static_cast<DWORD>(SendMessageW(box, EM_GETSEL, 0, 0));
         const auto line = static_cast<int>(SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0));
         return box == nullptr ? std::array{-1, -1, -1}
                               : std::array{line, LOWORD(selection) + 0, HIWORD(selection) + 0};
     }
-    std::u16string accessible(std::string_view window, std::string_view name, Told what) override {
+    std::u16string accessible(WindowId window, std::string_view name, Told what) override {
         HWND asked = name.empty() ? this->window(window)->handle() : control(window, name);
         const auto [read, fresh] = readBefore.try_emplace({asked, what});
         if (fresh) {
@@ -316,8 +321,7 @@ public:
                                : std::optional(win32::windowText(open) + u"\n" +
                                                win32::windowText(GetDlgItem(open, 0xFFFF)));
     }
-    bool ended() override { return host_ != nullptr && host_->runEnded(); }
-    std::optional<WindowView> view(std::string_view name) override {
+    std::optional<WindowView> view(WindowId name) override {
         const auto* found = window(name);
         if (found == nullptr) {
             return std::nullopt;
@@ -336,7 +340,7 @@ public:
                 viewOf(control.name, found->control(control.name), found->dpi()));
         }
         // As Wine keeps it for the screen, once what the loop would paint when
-        // idle is painted (the harness keeps it busy).
+        // idle is painted.
         RedrawWindow(found->handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         HDC screen = GetDC(found->handle());
         view.pixels = painted(view.width, view.height, [&](HDC copy) {
@@ -348,19 +352,15 @@ public:
     }
 
 private:
-    const win32::Win32Window* window(std::string_view name) const {
-        const auto id = std::ranges::find(allWindows, name, nameOf);
-        return id != allWindows.end() ? toolkit_->window(*id) : nullptr;
-    }
-    HWND control(std::string_view window, std::string_view name) const {
+    const win32::Win32Window* window(WindowId id) const { return toolkit_->window(id); }
+    HWND control(WindowId window, std::string_view name) const {
         const auto* found = this->window(window);
         return found != nullptr ? found->control(name) : nullptr;
     }
 
     HWND work_ = nullptr;  // a message-only window that runs posted work
     HWINEVENTHOOK hook_ = nullptr;
-    std::unique_ptr<win32::Win32Toolkit> toolkit_;
-    std::unique_ptr<WindowHost> host_;
+    win32::Win32Toolkit* toolkit_ = nullptr;  // the harness's, for one run
 };
 
 }  // namespace
