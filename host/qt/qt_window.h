@@ -14,6 +14,7 @@ public:
     QtWindow(const WindowLayout& layout, QtFonts& fonts, const ButtonHandler& onButton,
              CloseHandler onClose);
 
+    [[nodiscard]] const WindowLayout& windowLayout() const { return layout_; }
     [[nodiscard]] QWidget* control(std::string_view name) const;
 
 protected:
