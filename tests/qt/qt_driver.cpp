@@ -41,6 +41,15 @@ using Synchronous = QWindowSystemInterface::SynchronousDelivery;
 // as each window comes and goes, are what the scenarios see.
 bool compositorActivates() { return QGuiApplication::platformName().startsWith(u"wayland"); }
 
+// The window system's word that the window is now the active one.
+void windowSystemActivates(QWindow* window) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    QWindowSystemInterface::handleFocusWindowChanged<Synchronous>(window);
+#else
+    QWindowSystemInterface::handleWindowActivated<Synchronous>(window);
+#endif
+}
+
 // Elsewhere a window manager activates the window a click lands on, as the
 // offscreen platform does not. A window behind a modal box is not activated:
 // the box is, as Qt's X11 backend relays the focus and as Windows keeps such
@@ -53,7 +62,7 @@ void clickOn(QWidget* widget) {
     QWindow* modal = nullptr;
     const bool blocked = QGuiApplicationPrivate::instance()->isWindowBlocked(window, &modal);
     if (!compositorActivates()) {
-        QWindowSystemInterface::handleWindowActivated<Synchronous>(blocked ? modal : window);
+        windowSystemActivates(blocked ? modal : window);
     }
     // The window system speaks in the screen's own pixels.
     const QPoint middle = widget->rect().center();
@@ -211,8 +220,7 @@ public:
         if (turns >= 2 && !compositorActivates() && shown.size() == 1 &&
             (focused == nullptr || !focused->isVisible()) &&
             QApplication::activeModalWidget() == nullptr) {
-            QWindowSystemInterface::handleWindowActivated<Synchronous>(
-                window(shown[0])->windowHandle());
+            windowSystemActivates(window(shown[0])->windowHandle());
         }
         return turns >= 2;
     }
