@@ -25,9 +25,11 @@ eventually() {
     return 1
 }
 gone() { ! kill -0 "$pid" 2>/dev/null; }
-# A buffer attached, then committed: the program's first frame.
+# A buffer attached, then committed: the program's first frame. libwayland
+# 1.21 (Debian 12) writes an object as wl_surface@26, 1.23 (Debian 13) as
+# wl_surface#26.
 shown() {
-    awk '/-> wl_surface@.*\.attach\(wl_buffer/ { a = 1 } a && /-> wl_surface@.*\.commit\(\)/ { f = 1; exit }
+    awk '/-> wl_surface[@#].*\.attach\(wl_buffer/ { a = 1 } a && /-> wl_surface[@#].*\.commit\(\)/ { f = 1; exit }
          END { exit !f }' "$work/trace"
 }
 shown_or_gone() { shown || gone; }
@@ -58,7 +60,7 @@ case $mode in
 light)
     start
     no_gpu_driver
-    grep -q 'zxdg_toplevel_decoration_v1@[0-9]*\.configure(2)' "$work/trace" ||
+    grep -q 'zxdg_toplevel_decoration_v1[@#][0-9]*\.configure(2)' "$work/trace" ||
         { echo "The compositor was not asked to frame the menu" >&2; exit 1; }
     # Asked until sway has the window: its commit may still be on the way.
     eventually swaymsg -q "[pid=$pid] kill" 2>/dev/null
