@@ -10,9 +10,10 @@
 #include "host/qt/wayland_client.h"
 
 namespace quillory {
-namespace {
 
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+namespace {
+
 void noteGlobal(void* offered, wl_registry* /*registry*/, std::uint32_t /*name*/,
                 const char* interface, std::uint32_t /*version*/) {
     if (std::string_view(interface) == "zxdg_decoration_manager_v1") {
@@ -52,13 +53,6 @@ bool compositorFramesWindows() {
     return answered && offered;
 }
 
-// Qt 6.4 draws window frames only through its EGL integration.
-bool windowsKeepFramesWithoutEgl() { return compositorFramesWindows(); }
-#else
-// Qt 6.8 draws its own window frames in shared memory too.
-bool windowsKeepFramesWithoutEgl() { return true; }
-#endif
-
 // Qt chooses Wayland unless another platform is named, where a display can
 // be found: in the runtime folder, unless its full path is given. A socket
 // the compositor handed over serves one connection only, and that is Qt's.
@@ -71,14 +65,17 @@ bool qtMayStartOnWayland() {
 }
 
 }  // namespace
+#endif
 
 void leaveTheGpuToCompositorsThatFrameWindows() {
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     if (qEnvironmentVariableIsEmpty("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION") &&
-        qtMayStartOnWayland() && windowsKeepFramesWithoutEgl()) {
+        qtMayStartOnWayland() && compositorFramesWindows()) {
         // Names no integration: Qt says it failed to load one and draws in
         // shared memory.
         qputenv("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION", "none");
     }
+#endif
 }
 
 }  // namespace quillory
