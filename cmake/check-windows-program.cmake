@@ -45,7 +45,9 @@ if(headers MATCHES "MajorSubsystemVersion[ \t]+([0-9]+)[\r\n]+MinorSubsystemVers
     string(APPEND problems "needs Windows ${CMAKE_MATCH_1}.${CMAKE_MATCH_2}, later than XP's 5.1\n")
 endif()
 
-# One import a line, after the name of its DLL: "<address> <hint> <name>".
+# One import a line, after the name of its DLL: "<address> <hint> <name>" as
+# binutils 2.40 (Debian 12) prints it, "<address> <none> <hint> <name>" as
+# binutils 2.44 (Debian 13) does, with the hint in hexadecimal.
 file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/windows-xp-imports.txt xp_functions REGEX "^[^#]")
 string(REPLACE ";" "," lines "${headers}")
 string(REPLACE "\n" ";" lines "${lines}")
@@ -54,10 +56,10 @@ set(functions 0)
 foreach(line IN LISTS lines)
     if(line MATCHES "DLL Name: ([^\r]+)")
         string(TOLOWER "${CMAKE_MATCH_1}" dll)
-    elseif(dll AND line MATCHES "^\t[0-9a-f]+\t +[0-9]+  ([^\r]+)")
+    elseif(dll AND line MATCHES "^\t[0-9a-f]+(\t +[0-9]+|  <none>  [0-9a-f]+)  ([^\r ]+)")
         math(EXPR functions "${functions} + 1")
-        if(NOT "${dll} ${CMAKE_MATCH_1}" IN_LIST xp_functions)
-            string(APPEND problems "imports ${dll} ${CMAKE_MATCH_1}, which Windows XP SP3 lacks\n")
+        if(NOT "${dll} ${CMAKE_MATCH_2}" IN_LIST xp_functions)
+            string(APPEND problems "imports ${dll} ${CMAKE_MATCH_2}, which Windows XP SP3 lacks\n")
         endif()
     endif()
 endforeach()

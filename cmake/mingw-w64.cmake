@@ -10,6 +10,10 @@ set(CMAKE_CXX_COMPILER ${QUILLORY_MINGW_PREFIX}-g++-win32)
 set(CMAKE_RC_COMPILER ${QUILLORY_MINGW_PREFIX}-windres)
 set(CMAKE_OBJDUMP ${QUILLORY_MINGW_PREFIX}-objdump CACHE FILEPATH "objdump for PE files")
 
+# One thread only, so a function's static needs no lock as it is made: the
+# C++ runtime's lock for it (GCC 13 on, win32 threads) waits on Vista's
+# condition variables, which Windows XP lacks.
+set(CMAKE_CXX_FLAGS_INIT "-fno-threadsafe-statics")
 # Every program carries its C and C++ runtimes, so it needs no DLL that does
 # not ship with Windows; unused sections of them are left out.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ -Wl,--gc-sections")

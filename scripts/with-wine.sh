@@ -35,9 +35,15 @@ export TMPDIR="$(dirname "$WINEPREFIX")" HOME="$(dirname "$WINEPREFIX")"
 export WINEDLLOVERRIDES="winemenubuilder.exe=d"
 export WINEDEBUG=-all
 export QUILLORY_SCREEN_DPI="$dpi"  # what the tests should find
+# Wine's server keeps its socket in a folder named after the prefix's device
+# and inode (server-DEV-INODE).
+server=$(printf 'server-%x-%x' "0x$(stat -c %D "$WINEPREFIX")" "$(stat -c %i "$WINEPREFIX")")
 cleanup() {
     wineserver -k 2>/dev/null || true
     rm -rf "$(dirname "$WINEPREFIX")"
+    for dir in /tmp/wine-*/"$server"; do  # Debian's Wine 10 (see below)
+        [ ! -d "$dir" ] || rm -rf "$(dirname "$dir")"
+    done
 }
 trap cleanup EXIT
 trap "exit 1" INT TERM
@@ -50,6 +56,12 @@ if ! "$scripts/runs-32-bit.sh" --wine; then
     printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$HOME/bin/wine"
     chmod +x "$HOME/bin/wine"
     export PATH="$HOME/bin:$PATH" WINELOADER=/usr/lib/wine/wine64
+fi
+# Debian's Wine 10 aborts (free(): invalid pointer) wherever TMPDIR is set,
+# and keeps its server's folder in /tmp/wine-XXXXXX instead, which cleanup()
+# removes.
+if ! wine --version 2>/dev/null | grep -q '^wine-[0-9]\.'; then
+    unset TMPDIR
 fi
 
 # The prefix is made and set up first and Wine is left to shut down, so

@@ -35,12 +35,20 @@ QAccessibleInterface* programInterface(const QString& /*className*/, QObject* ob
     return nullptr;
 }
 
-// Qt's own activation of the window, as when the learner comes back to it:
-// what Qt passes on to the screen reader, the window and its focus.
-void activateAgain() {
-    if (QWidget* active = QApplication::activeWindow()) {
-        QApplication::setActiveWindow(nullptr);
-        QApplication::setActiveWindow(active);
+// What Qt tells the screen reader as the learner comes back to the window:
+// that the window is active, and which control has its focus.
+void announceActiveWindow() {
+    QWidget* active = QApplication::activeWindow();
+    if (active == nullptr) {
+        return;
+    }
+    QAccessible::State activated;
+    activated.active = true;
+    QAccessibleStateChangeEvent activation(active, activated);
+    QAccessible::updateAccessibility(&activation);
+    if (QWidget* focused = active->focusWidget()) {
+        QAccessibleEvent focus(focused, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
     }
 }
 
@@ -58,7 +66,7 @@ AccessibleInterfaces::~AccessibleInterfaces() {
 
 void AccessibleInterfaces::accessibilityActiveChanged(bool active) {
     if (active) {  // told before Qt's connection listens to the windows
-        QTimer::singleShot(0, qApp, activateAgain);
+        QTimer::singleShot(0, qApp, announceActiveWindow);
     }
 }
 

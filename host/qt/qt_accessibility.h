@@ -17,7 +17,7 @@ struct ControlLayout;
 // Qt tells a screen reader of a window's activation only once it is connected
 // to the reader, which it does while the program starts: a window that is
 // active by then would stay unspoken until the learner pressed a key. So when
-// Qt connects, the active window is activated again.
+// Qt connects, the active window and its focus are announced again.
 class AccessibleInterfaces final : public QAccessible::ActivationObserver {
 public:
     AccessibleInterfaces();

@@ -10,6 +10,8 @@
 #include "host/qt/wayland_client.h"
 
 namespace quillory {
+
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 namespace {
 
 void noteGlobal(void* offered, wl_registry* /*registry*/, std::uint32_t /*name*/,
@@ -63,14 +65,17 @@ bool qtMayStartOnWayland() {
 }
 
 }  // namespace
+#endif
 
 void leaveTheGpuToCompositorsThatFrameWindows() {
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     if (qEnvironmentVariableIsEmpty("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION") &&
         qtMayStartOnWayland() && compositorFramesWindows()) {
         // Names no integration: Qt says it failed to load one and draws in
         // shared memory.
         qputenv("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION", "none");
     }
+#endif
 }
 
 }  // namespace quillory

@@ -9,7 +9,10 @@ namespace quillory {
 // sway and the other wlroots compositors), the program asks Qt to go without
 // it; where it does not (GNOME's mutter), Qt's frame is the only title bar
 // and close box a window gets, and the integration stays. A choice the user
-// made in the environment stands. Call it before the QApplication exists.
+// made in the environment stands. Qt 6.8 sets the integration up only for a
+// window that draws with the GPU and frames windows in shared memory, so
+// there it loads no GPU driver on either, and nothing is done. Call it
+// before the QApplication exists.
 void leaveTheGpuToCompositorsThatFrameWindows();
 
 }  // namespace quillory

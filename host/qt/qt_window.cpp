@@ -73,11 +73,11 @@ Palette paletteOf(const QWidget& window) {
             .highContrast = looksHighContrast(text, background)};
 }
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 // A multi-line box. Qt 6.4.2 lets an input method's text into a read-only
 // box that can be selected with the mouse (QWidgetTextControl accepts the
 // commit, and the box tells input methods it takes them); a read-only box
-// here takes none. On a newer Qt, see whether a plain QPlainTextEdit keeps
-// such a commit out itself.
+// here takes none. Qt 6.8 tells input methods that such a box takes none.
 class TextArea final : public QPlainTextEdit {
 public:
     using QPlainTextEdit::QPlainTextEdit;
@@ -98,6 +98,9 @@ protected:
         QPlainTextEdit::inputMethodEvent(event);
     }
 };
+#else
+using TextArea = QPlainTextEdit;
+#endif
 
 QWidget* createTextBox(const ControlLayout& control, QWidget* parent) {
     if (!control.textBox.multiLine) {

@@ -40,6 +40,15 @@ using Synchronous = QWindowSystemInterface::SynchronousDelivery;
 // the clicks sent here and lets no client activate its own window.
 bool compositorActivates() { return QGuiApplication::platformName().startsWith(u"wayland"); }
 
+// The window system's word that the window is now the active one.
+void windowSystemActivates(QWindow* window) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    QWindowSystemInterface::handleFocusWindowChanged<Synchronous>(window);
+#else
+    QWindowSystemInterface::handleWindowActivated<Synchronous>(window);
+#endif
+}
+
 // Elsewhere a window manager activates the window a click lands on, or the
 // modal box in front of it (as Qt's X11 backend relays the focus), which the
 // offscreen platform does not. Qt drops a click on a blocked window.
@@ -51,7 +60,7 @@ void clickOn(QWidget* widget) {
     QWindow* modal = nullptr;
     const bool blocked = QGuiApplicationPrivate::instance()->isWindowBlocked(window, &modal);
     if (!compositorActivates()) {
-        QWindowSystemInterface::handleWindowActivated<Synchronous>(blocked ? modal : window);
+        windowSystemActivates(blocked ? modal : window);
     }
     const QPoint middle = widget->rect().center();
     const QPointF at =  // the window system speaks in the screen's own pixels
@@ -219,8 +228,7 @@ public:
         const QWindow* focused = QGuiApplication::focusWindow();
         if (turns >= 2 && !compositorActivates() && std::ranges::distance(shown) == 1 &&
             (focused == nullptr || !focused->isVisible()) && openBox() == nullptr) {
-            QWindowSystemInterface::handleWindowActivated<Synchronous>(
-                window(*shown.begin())->windowHandle());
+            windowSystemActivates(window(*shown.begin())->windowHandle());
         }
         return turns >= 2;
     }

@@ -6,8 +6,10 @@
 # of both and the whole registry must be as they were, but for what Wine
 # itself keeps up to date as programs start and stop: its server's folder,
 # the registry files it saves, the system's devices and services, and its
-# temporary system parameters. Winsock and the libraries on top of it must
-# never be loaded, and every scenario named must have run and passed.
+# temporary system parameters (Wine 10 exports the devices under
+# ControlSet001, Wine 8 under CurrentControlSet). Winsock and the libraries
+# on top of it must never be loaded, and every scenario named must have run
+# and passed.
 # Beside the program lies quillory_planted.dll, which Wine's input method
 # manager loads by that bare name as the first window becomes active, once
 # the keyboard layout's registry key names it so: it must not come from the
@@ -38,7 +40,7 @@ state() {
         awk '/^\[/ { key = $0; print key; next } NF { print key "\t" $0 }'
 }
 wines_own="^(now: )?($HOME/wine-[^/]*/server-|$WINEPREFIX/[a-z]*\.reg )|\
-\\\\(System\\\\CurrentControlSet|Hardware\\\\DEVICEMAP|Temporary System Parameters)[]\\\\]"
+\\\\(System\\\\(CurrentControlSet|ControlSet001)|Hardware\\\\DEVICEMAP|Temporary System Parameters)[]\\\\]"
 source "$(dirname "$0")/../gui/keys.sh"
 
 state | sort >"$work/before"
