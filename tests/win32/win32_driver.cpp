@@ -137,27 +137,22 @@ void giveCaption(ControlView& view, HWND control, UINT dpi) {
     });
 }
 
-// Whether a button shows its whole caption in the font: laid out 3 pixels
-// in (its frame and a pixel of margin, at any DPI), then again at the width
-// that took, as Wine 8's button draws it, every line inside.
+// Whether a button shows its whole caption in the font: laid out 3 pixels in
+// (its frame and a pixel of margin, at any DPI), then again at the width that
+// took, as Wine 8's button draws it, every line inside.
 bool showsWhole(HWND button, const LOGFONTW& font) {
     RECT inside{};
     GetClientRect(button, &inside);
-    InflateRect(&inside, -3, -3);
     const std::u16string caption = win32::windowText(button);
     HDC dc = GetDC(button);
     const HGDIOBJ before = SelectObject(dc, CreateFontIndirectW(&font));
-    const auto layOut = [&](LONG across) {
-        RECT laid{0, 0, across, 0};
+    RECT laid{0, 0, inside.right - 6, 0};
+    for (int pass = 0; pass < 2; ++pass) {
         DrawTextW(dc, win32::wide(caption), -1, &laid, DT_CALCRECT | DT_WORDBREAK | DT_CENTER);
-        return laid;
-    };
-    const RECT laid = layOut(inside.right - inside.left);
-    const bool whole = laid.right <= inside.right - inside.left &&
-                       layOut(laid.right).bottom <= inside.bottom - inside.top;
+    }
     DeleteObject(SelectObject(dc, before));
     ReleaseDC(button, dc);
-    return whole;
+    return laid.right <= inside.right - 6 && laid.bottom <= inside.bottom - 6;
 }
 
 ControlView viewOf(std::string_view name, HWND control, UINT dpi) {
@@ -183,10 +178,9 @@ ControlView viewOf(std::string_view name, HWND control, UINT dpi) {
     const LOGFONTW standard = win32::messageFont(dpi);
     // A caption fitted to its control keeps the window's face at a smaller
     // size, a button's only where the window's font would not show it whole.
-    const bool needlesslySmall =
-        font.lfHeight > standard.lfHeight && view.kind == "button" && showsWhole(control, standard);
-    if (font.lfHeight < standard.lfHeight || needlesslySmall ||
-        lstrcmpW(font.lfFaceName, standard.lfFaceName) != 0) {
+    if (font.lfHeight < standard.lfHeight || lstrcmpW(font.lfFaceName, standard.lfFaceName) != 0 ||
+        (font.lfHeight > standard.lfHeight && view.kind == "button" &&
+         showsWhole(control, standard))) {
         view.points = -font.lfHeight * 72.0 / dpi;
     }
     if (view.kind != "box") {
