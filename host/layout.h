@@ -37,7 +37,6 @@ struct Font {
     int weight = 400;  // 400 regular, 700 bold
 };
 
-// A text box is single-line unless it is multi-line.
 struct TextBoxStyle {
     bool multiLine = false;
     bool verticalScrollBar = false;

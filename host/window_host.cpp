@@ -37,7 +37,7 @@ void WindowHost::handleEvent(const std::function<void()>& handling) {
     }
     // A handler may unload the last window and then show another, or show
     // a message box with no window left: only its return is decisive.
-    if (--eventDepth_ == 0 && !anyLoaded() && !ended_) {
+    if (--eventDepth_ == 0 && std::ranges::none_of(loaded_, std::identity{}) && !ended_) {
         ended_ = true;
         toolkit_.endRun();
     }
@@ -121,10 +121,6 @@ const ControlLayout& WindowHost::loadedControl(WindowId id, std::string_view nam
                                std::string(name));
     }
     return *control;
-}
-
-bool WindowHost::anyLoaded() const {
-    return std::ranges::any_of(loaded_, [](bool loaded) { return loaded; });
 }
 
 }  // namespace quillory

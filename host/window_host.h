@@ -46,7 +46,6 @@ private:
     // Tells screen readers what the label says now: as its own name, where it
     // shows a value, and as the description of every control it describes.
     void presentLabel(WindowId id, const ControlLayout& label, std::u16string_view text);
-    [[nodiscard]] bool anyLoaded() const;
 
     Toolkit& toolkit_;
     Windows windows_;
