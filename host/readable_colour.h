@@ -8,8 +8,7 @@
 // under high contrast.
 namespace quillory {
 
-// What a window is drawn with: its background, the text colour of its
-// appearance, and whether the learner asked for high contrast.
+// What a window is drawn with, and whether the learner asked for high contrast.
 struct Palette {
     Colour background;
     Colour text;

@@ -43,10 +43,6 @@ void WindowHost::handleEvent(const std::function<void()>& handling) {
     }
 }
 
-bool WindowHost::isLoaded(WindowId id) const { return loaded_.at(indexOf(id)); }
-
-const WindowLayout& WindowHost::layoutOf(WindowId id) const { return window(id).layout(); }
-
 void WindowHost::show(WindowId id) {
     if (isLoaded(id)) {
         toolkit_.activate(id);
@@ -102,8 +98,6 @@ void WindowHost::presentLabel(WindowId id, const ControlLayout& label, std::u16s
         }
     }
 }
-
-void WindowHost::messageBox(std::u16string_view text) { toolkit_.messageBox(text); }
 
 Window& WindowHost::window(WindowId id) const {
     for (const auto& window : windows_) {
