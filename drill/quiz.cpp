@@ -7,22 +7,16 @@ const std::u16string& cell(const VerbTable::Column& column, int row) {
     return column.at(static_cast<std::size_t>(row));
 }
 
-// Right when the answer is not empty and equals exactly the first or the
-// alternative form of the shown verb's row.
 std::u16string_view checkAnswer(const VerbTable& table, std::u16string_view answer,
                                 std::u16string_view shownVerb, const VerbTable::Column& first,
                                 const VerbTable::Column& alternative,
                                 std::u16string_view wrongMessage) {
+    const auto row = table.findCurrentVerb(shownVerb);
     // Without the emptiness test an empty answer would match a missing
     // alternative form.
-    if (answer.empty()) {
-        return wrongMessage;
-    }
-    const auto row = table.findCurrentVerb(shownVerb);
-    if (row && (cell(first, *row) == answer || cell(alternative, *row) == answer)) {
-        return rightAnswerMessage;
-    }
-    return wrongMessage;
+    const bool right = !answer.empty() && row &&
+                       (cell(first, *row) == answer || cell(alternative, *row) == answer);
+    return right ? rightAnswerMessage : wrongMessage;
 }
 
 }  // namespace

@@ -41,22 +41,23 @@ constexpr WindowLayout form3Layout{.id = WindowId::Form3, .caption = u"Verb test
                                    .clientHeight = 3735, .controls = controls};
 // clang-format on
 
+std::u16string shownVerb(Host& host) { return host.text(WindowId::Form3, "Label1"); }
+
 }  // namespace
 
 Form3::Form3() : Window(form3Layout) {}
 
-void Form3::onLoad(Host& host) {
-    const auto first = start(table_);
-    host.setText(WindowId::Form3, "Label1", first);
-}
+void Form3::onLoad(Host& host) { host.setText(WindowId::Form3, "Label1", start(table_)); }
 
 void Form3::onUnload(Host& host) { host.show(WindowId::Form1); }
 
 void Form3::onClick(Host& host, std::string_view button) {
     if (button == "Command1") {
-        checkPastTense(host);
+        const auto answer = host.text(WindowId::Form3, "Text2");
+        host.messageBox(checkPastTense(table_, answer, shownVerb(host)));
     } else if (button == "Command2") {
-        checkPastParticiple(host);
+        const auto answer = host.text(WindowId::Form3, "Text3");
+        host.messageBox(checkPastParticiple(table_, answer, shownVerb(host)));
     } else if (button == "Command3") {
         step(host, next);
     } else if (button == "Command4") {  // Back to main menu
@@ -67,24 +68,11 @@ void Form3::onClick(Host& host, std::string_view button) {
     }
 }
 
-void Form3::checkPastTense(Host& host) const {
-    const auto answer = host.text(WindowId::Form3, "Text2");
-    const auto verb = host.text(WindowId::Form3, "Label1");
-    host.messageBox(quillory::checkPastTense(table_, answer, verb));
-}
-
-void Form3::checkPastParticiple(Host& host) const {
-    const auto answer = host.text(WindowId::Form3, "Text3");
-    const auto verb = host.text(WindowId::Form3, "Label1");
-    host.messageBox(quillory::checkPastParticiple(table_, answer, verb));
-}
-
 // Next and Back empty both answers before moving, even at either end.
 void Form3::step(Host& host, std::u16string (*move)(const VerbTable&, std::u16string_view)) const {
     host.setText(WindowId::Form3, "Text2", u"");
     host.setText(WindowId::Form3, "Text3", u"");
-    const auto verb = host.text(WindowId::Form3, "Label1");
-    host.setText(WindowId::Form3, "Label1", move(table_, verb));
+    host.setText(WindowId::Form3, "Label1", move(table_, shownVerb(host)));
 }
 
 }  // namespace quillory

@@ -16,8 +16,6 @@ public:
     void onClick(Host& host, std::string_view button) override;
 
 private:
-    void checkPastTense(Host& host) const;
-    void checkPastParticiple(Host& host) const;
     void step(Host& host, std::u16string (*move)(const VerbTable&, std::u16string_view)) const;
 
     VerbTable table_;

@@ -30,8 +30,4 @@ std::optional<int> VerbTable::findCurrentVerb(std::u16string_view verb, int firs
     return std::nullopt;
 }
 
-std::optional<int> VerbTable::findCurrentVerb(std::u16string_view verb) const {
-    return findCurrentVerb(verb, 1, verbCount);
-}
-
 }  // namespace quillory

@@ -25,9 +25,8 @@ struct VerbTable {
 
     // The first row in [firstRow, lastRow] whose infinitive equals verb
     // exactly, or nothing. The range is clamped to rows 1 to verbCount.
-    [[nodiscard]] std::optional<int> findCurrentVerb(std::u16string_view verb, int firstRow,
-                                                     int lastRow) const;
-    [[nodiscard]] std::optional<int> findCurrentVerb(std::u16string_view verb) const;
+    [[nodiscard]] std::optional<int> findCurrentVerb(std::u16string_view verb, int firstRow = 1,
+                                                     int lastRow = capacity) const;
 };
 
 }  // namespace quillory

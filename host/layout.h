@@ -37,7 +37,6 @@ struct Font {
     int weight = 400;  // 400 regular, 700 bold
 };
 
-// A text box is single-line unless it is multi-line.
 struct TextBoxStyle {
     bool multiLine = false;
     bool verticalScrollBar = false;
@@ -84,10 +83,9 @@ struct WindowLayout {
     // Every control in the order Tab visits them: by tab index, and in
     // layout order where two share one.
     [[nodiscard]] std::vector<const ControlLayout*> inTabOrder() const {
-        std::vector<const ControlLayout*> ordered;
-        for (const auto& control : controls) {
-            ordered.push_back(&control);
-        }
+        std::vector<const ControlLayout*> ordered(controls.size());
+        std::ranges::transform(controls, ordered.begin(),
+                               [](const auto& control) { return &control; });
         std::ranges::stable_sort(ordered, {}, &ControlLayout::tabIndex);
         return ordered;
     }

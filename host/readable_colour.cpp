@@ -17,6 +17,12 @@ double linear(std::uint8_t channel) {
     return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
 }
 
+// WCAG 2's relative luminance: 0 (black) to 1 (white).
+double relativeLuminance(Colour colour) {
+    return 0.2126 * linear(colour.red) + 0.7152 * linear(colour.green) +
+           0.0722 * linear(colour.blue);
+}
+
 // The way from one colour to another in 255 steps: the same hue, paler
 // towards white or deeper towards black.
 Colour between(Colour from, Colour to, int step) {
@@ -27,11 +33,6 @@ Colour between(Colour from, Colour to, int step) {
 }
 
 }  // namespace
-
-double relativeLuminance(Colour colour) {
-    return 0.2126 * linear(colour.red) + 0.7152 * linear(colour.green) +
-           0.0722 * linear(colour.blue);
-}
 
 double contrastRatio(Colour one, Colour other) {
     const auto [darker, lighter] = std::minmax({relativeLuminance(one), relativeLuminance(other)});

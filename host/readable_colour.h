@@ -8,21 +8,17 @@
 // under high contrast.
 namespace quillory {
 
-// What a window is drawn with: its background, the text colour of its
-// appearance, and whether the learner asked for high contrast.
+// What a window is drawn with, and whether the learner asked for high contrast.
 struct Palette {
     Colour background;
     Colour text;
     bool highContrast = false;
 };
 
-// The contrast text must have against its background to be read: WCAG's
-// floor for text of ordinary size, 4.5:1.
+// WCAG's floor of contrast for text of ordinary size.
 inline constexpr double readableContrast = 4.5;
 
-// The luminance and contrast ratio of WCAG 2: 0 (black) to 1 (white), and
-// 1:1 to 21:1.
-[[nodiscard]] double relativeLuminance(Colour colour);
+// The contrast ratio of WCAG 2: 1:1 to 21:1.
 [[nodiscard]] double contrastRatio(Colour one, Colour other);
 
 // Whether a palette is a high-contrast one: text at 7:1 or more (WCAG's

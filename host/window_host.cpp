@@ -37,15 +37,11 @@ void WindowHost::handleEvent(const std::function<void()>& handling) {
     }
     // A handler may unload the last window and then show another, or show
     // a message box with no window left: only its return is decisive.
-    if (--eventDepth_ == 0 && !anyLoaded() && !ended_) {
+    if (--eventDepth_ == 0 && std::ranges::none_of(loaded_, std::identity{}) && !ended_) {
         ended_ = true;
         toolkit_.endRun();
     }
 }
-
-bool WindowHost::isLoaded(WindowId id) const { return loaded_.at(indexOf(id)); }
-
-const WindowLayout& WindowHost::layoutOf(WindowId id) const { return window(id).layout(); }
 
 void WindowHost::show(WindowId id) {
     if (isLoaded(id)) {
@@ -103,8 +99,6 @@ void WindowHost::presentLabel(WindowId id, const ControlLayout& label, std::u16s
     }
 }
 
-void WindowHost::messageBox(std::u16string_view text) { toolkit_.messageBox(text); }
-
 Window& WindowHost::window(WindowId id) const {
     for (const auto& window : windows_) {
         if (window && window->layout().id == id) {
@@ -121,10 +115,6 @@ const ControlLayout& WindowHost::loadedControl(WindowId id, std::string_view nam
                                std::string(name));
     }
     return *control;
-}
-
-bool WindowHost::anyLoaded() const {
-    return std::ranges::any_of(loaded_, [](bool loaded) { return loaded; });
 }
 
 }  // namespace quillory

@@ -28,15 +28,15 @@ public:
     void click(WindowId id, std::string_view button);
     void closeBox(WindowId id);
 
-    [[nodiscard]] bool isLoaded(WindowId id) const;
+    [[nodiscard]] bool isLoaded(WindowId id) const { return loaded_.at(indexOf(id)); }
     [[nodiscard]] bool runEnded() const { return ended_; }
-    [[nodiscard]] const WindowLayout& layoutOf(WindowId id) const;
+    [[nodiscard]] const WindowLayout& layoutOf(WindowId id) const { return window(id).layout(); }
 
     void show(WindowId id) override;
     void unload(WindowId id) override;
     [[nodiscard]] std::u16string text(WindowId id, std::string_view control) override;
     void setText(WindowId id, std::string_view control, std::u16string_view text) override;
-    void messageBox(std::u16string_view text) override;
+    void messageBox(std::u16string_view text) override { toolkit_.messageBox(text); }
 
 private:
     // Handles one event, then checks for the end of the run.
@@ -46,7 +46,6 @@ private:
     // Tells screen readers what the label says now: as its own name, where it
     // shows a value, and as the description of every control it describes.
     void presentLabel(WindowId id, const ControlLayout& label, std::u16string_view text);
-    [[nodiscard]] bool anyLoaded() const;
 
     Toolkit& toolkit_;
     Windows windows_;

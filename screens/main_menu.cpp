@@ -1,6 +1,7 @@
 #include "screens/main_menu.h"
 
 #include <array>
+#include <string>
 
 #include "screens/credits.h"
 
@@ -9,10 +10,9 @@ namespace {
 
 constexpr Font menuFont(double points) { return {.family = u"MS Sans Serif", .points = points}; }
 
-// The program's own spellings stay as they are, slips included, and the
-// tests compare them exactly: "Lable1" here, "Please visit my web sit at" in
-// the About window (the farewell box says "web site"), and the test's two
-// wrong-answer messages, which differ by one comma (drill/quiz.h).
+// The program's own spellings stay as they are, slips included; the tests
+// compare them exactly: "Lable1" here, "web sit" in the About window but
+// "web site" in the farewell box, one comma between the two wrong answers.
 //
 // The greeting is read out when the menu opens. The buttons read Verb list,
 // Test, Exit, About from left to right; the tab order goes Verb list, Test,
@@ -52,13 +52,9 @@ void Form1::onClick(Host& host, std::string_view button) {
         host.show(WindowId::Form4);
     } else if (button == "Command4") {  // Exit
         host.unload(WindowId::Form1);
-        host.messageBox(farewellMessage());
+        host.messageBox(u"Please visit my web site at " + std::u16string(webSiteAddress) +
+                        u" for more downloads!");
     }
-}
-
-std::u16string farewellMessage() {
-    return u"Please visit my web site at " + std::u16string(webSiteAddress) +
-           u" for more downloads!";
 }
 
 }  // namespace quillory

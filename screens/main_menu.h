@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 #include "host/window.h"
 
 namespace quillory {
@@ -13,8 +11,5 @@ public:
     Form1();
     void onClick(Host& host, std::string_view button) override;
 };
-
-// The message shown on leaving through Exit.
-std::u16string farewellMessage();
 
 }  // namespace quillory

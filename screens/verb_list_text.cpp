@@ -44,11 +44,6 @@ constexpr std::array<PrintedLine, 10> printedExceptions{{
 }};
 // clang-format on
 
-template <std::size_t N>
-bool contains(const std::array<std::u16string_view, N>& list, std::u16string_view word) {
-    return std::ranges::find(list, word) != list.end();
-}
-
 // The text the printed list gives, or else the form and its alternative.
 std::u16string formsText(std::u16string_view printed, std::u16string_view form,
                          std::u16string_view alternative) {
@@ -88,7 +83,7 @@ std::u16string verbListText() {
     std::u16string text = u"IRREGULAR VERBS\r\n\r\n\r\n";
     text += u"Infinitive" + tabs(3) + u"Past Tense" + tabs(3) + u"Past Participle\r\n\r\n";
     for (const auto& row : verbRows()) {
-        if (contains(groupStarts, row.infinitive)) {
+        if (std::ranges::find(groupStarts, row.infinitive) != groupStarts.end()) {
             text += newLine;
         }
         text += verbLine(row);

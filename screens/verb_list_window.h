@@ -9,7 +9,6 @@ namespace quillory {
 class Form2 final : public Window {
 public:
     Form2();
-    // Fills the list box with the verb list's text.
     void onLoad(Host& host) override;
     void onClick(Host& host, std::string_view button) override;
     // However the list closes, the learner comes back to the menu.

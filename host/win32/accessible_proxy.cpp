@@ -1,4 +1,4 @@
-#include "host/win32/accessible_proxy.h"
+#include "host/win32/accessible_text.h"
 
 #include <oleacc.h>
 
@@ -132,15 +132,20 @@ private:
 
 }  // namespace
 
-LRESULT accessibleProxy(HWND control, WPARAM flags, const AccessibleText& text) {
+LRESULT accessibleObject(HWND window, WPARAM flags, LPARAM objectId, const AccessibleText& text) {
+    // The object id is a 32-bit value, whatever the size of lParam.
+    if (static_cast<LONG>(static_cast<DWORD>(objectId)) != static_cast<LONG>(OBJID_CLIENT) ||
+        (text.named == nullptr && text.description.empty())) {
+        return 0;
+    }
     const OleaccFunctions* functions = oleaccFunctions();
     IAccessible* standard = nullptr;
     if (functions == nullptr ||
-        FAILED(functions->createStdAccessibleObject(control, OBJID_CLIENT, __uuidof(IAccessible),
+        FAILED(functions->createStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible),
                                                     reinterpret_cast<void**>(&standard)))) {
         return 0;
     }
-    auto* named = new NamedAccessible(standard, control, text);
+    auto* named = new NamedAccessible(standard, window, text);
     const LRESULT answer = functions->lresultFromObject(__uuidof(IAccessible), flags, named);
     named->Release();  // the answer holds its own reference
     return answer > 0 ? answer : 0;

@@ -4,8 +4,6 @@
 
 #include <memory>
 
-#include "host/win32/accessible_proxy.h"
-
 namespace quillory::win32 {
 namespace {
 
@@ -31,22 +29,18 @@ LRESULT CALLBACK namedControlProcedure(HWND control, UINT message, WPARAM wParam
 
 }  // namespace
 
-LRESULT accessibleObject(HWND window, WPARAM flags, LPARAM objectId, const AccessibleText& text) {
-    // The object id is a 32-bit value, whatever the size of lParam.
-    if (static_cast<LONG>(static_cast<DWORD>(objectId)) != static_cast<LONG>(OBJID_CLIENT) ||
-        (text.named == nullptr && text.description.empty())) {
-        return 0;
+bool giveAccessibleText(HWND control, const ControlLayout& layout) {
+    const bool named = !layout.accessibleName.empty();
+    if (!named && layout.describedBy.empty()) {
+        return true;
     }
-    return accessibleProxy(window, flags, text);
-}
-
-bool giveAccessibleText(HWND window, AccessibleText text) {
-    auto data = std::make_unique<AccessibleText>(std::move(text));
-    if (!SetWindowSubclass(window, &namedControlProcedure, 0,
+    auto data =
+        std::make_unique<AccessibleText>(AccessibleText{.named = named ? &layout : nullptr});
+    if (!SetWindowSubclass(control, &namedControlProcedure, 0,
                            reinterpret_cast<DWORD_PTR>(data.get()))) {
         return false;
     }
-    SetPropW(window, textProperty, data.get());
+    SetPropW(control, textProperty, data.get());
     data.release();  // the window's subclass owns it until WM_NCDESTROY
     return true;
 }

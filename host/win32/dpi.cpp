@@ -7,10 +7,6 @@ namespace {
 
 // A user32 function newer than the oldest Windows the program runs on, or
 // nullptr where it is missing.
-using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
-using AdjustWindowRectExForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
-using SystemParametersInfoForDpiFunction = BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT);
-
 template <typename Function>
 Function user32Function(const char* name) {
     const FARPROC found = GetProcAddress(GetModuleHandleW(L"user32.dll"), name);
@@ -27,18 +23,14 @@ UINT systemDpi() {
 }
 
 UINT dpiOf(HWND window) {
-    static const auto getDpiForWindow = user32Function<GetDpiForWindowFunction>("GetDpiForWindow");
-    if (getDpiForWindow != nullptr) {
-        if (const UINT dpi = getDpiForWindow(window); dpi != 0) {
-            return dpi;
-        }
-    }
-    return systemDpi();
+    static const auto getDpiForWindow = user32Function<UINT(WINAPI*)(HWND)>("GetDpiForWindow");
+    const UINT dpi = getDpiForWindow != nullptr ? getDpiForWindow(window) : 0;
+    return dpi != 0 ? dpi : systemDpi();
 }
 
 SIZE frameSize(int width, int height, DWORD style, DWORD exStyle, UINT dpi) {
     static const auto adjustForDpi =
-        user32Function<AdjustWindowRectExForDpiFunction>("AdjustWindowRectExForDpi");
+        user32Function<BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT)>("AdjustWindowRectExForDpi");
     RECT frame{0, 0, width, height};
     if (adjustForDpi != nullptr) {
         adjustForDpi(&frame, style, FALSE, exStyle, dpi);
@@ -50,7 +42,7 @@ SIZE frameSize(int width, int height, DWORD style, DWORD exStyle, UINT dpi) {
 
 LOGFONTW messageFont(UINT dpi) {
     static const auto forDpi =
-        user32Function<SystemParametersInfoForDpiFunction>("SystemParametersInfoForDpi");
+        user32Function<BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT)>("SystemParametersInfoForDpi");
     // Windows XP's metrics; Vista added iPaddedBorderWidth at the end, and
     // the per-DPI call, of Windows 10, wants the structure with it.
     struct {

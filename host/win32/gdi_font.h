@@ -10,13 +10,9 @@ namespace quillory::win32 {
 // font or be destroyed first.
 class GdiFont {
 public:
-    GdiFont() = default;
     explicit GdiFont(const LOGFONTW& font) : handle_(CreateFontIndirectW(&font)) {}
     GdiFont(GdiFont&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    GdiFont& operator=(GdiFont&& other) noexcept {
-        std::swap(handle_, other.handle_);
-        return *this;
-    }
+    GdiFont& operator=(GdiFont&&) = delete;
     GdiFont(const GdiFont&) = delete;
     GdiFont& operator=(const GdiFont&) = delete;
     ~GdiFont() {

@@ -23,10 +23,6 @@ inline std::u16string windowText(HWND window) {
     return text;
 }
 
-inline void setWindowText(HWND window, std::u16string_view text) {
-    SetWindowTextW(window, wide(std::u16string(text)));
-}
-
 // A message from the C++ library, which is UTF-8 or plain ASCII.
 inline std::u16string fromUtf8(std::string_view text) {
     const int size = static_cast<int>(text.size());

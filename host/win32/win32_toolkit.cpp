@@ -18,8 +18,6 @@ Win32Toolkit::Win32Toolkit() {
     InitCommonControlsEx(&controls);
 }
 
-Win32Toolkit::~Win32Toolkit() = default;
-
 void Win32Toolkit::build(const WindowLayout& layout, ButtonHandler onButton, CloseHandler onClose) {
     windows_.at(indexOf(layout.id)) =
         std::make_unique<Win32Window>(layout, std::move(onButton), std::move(onClose));
@@ -48,7 +46,7 @@ std::u16string Win32Toolkit::text(WindowId id, const ControlLayout& control) {
 }
 
 void Win32Toolkit::setText(WindowId id, const ControlLayout& control, std::u16string_view text) {
-    setWindowText(loaded(id).control(control.name), text);
+    SetWindowTextW(loaded(id).control(control.name), wide(std::u16string(text)));
 }
 
 void Win32Toolkit::announceNameChange(WindowId id, const ControlLayout& label,
@@ -66,17 +64,16 @@ void Win32Toolkit::describe(WindowId id, const ControlLayout& control,
 void Win32Toolkit::messageBox(std::u16string_view text) {
     // The box is modal for every window of the program: MessageBoxW disables
     // its owner, the active window, and the others are disabled here.
-    HWND owner = nullptr;
     std::vector<HWND> loadedWindows;
     for (const auto& window : windows_) {
         if (window) {
             loadedWindows.push_back(window->handle());
         }
     }
-    if (!loadedWindows.empty()) {
-        const auto active = std::ranges::find(loadedWindows, GetActiveWindow());
-        owner = active != loadedWindows.end() ? *active : loadedWindows.front();
-    }
+    const auto active = std::ranges::find(loadedWindows, GetActiveWindow());
+    HWND owner = active != loadedWindows.end() ? *active
+                 : loadedWindows.empty()       ? nullptr
+                                               : loadedWindows.front();
     std::vector<HWND> disabled;
     for (HWND window : loadedWindows) {
         if (window != owner && IsWindowEnabled(window) != FALSE) {
@@ -84,11 +81,10 @@ void Win32Toolkit::messageBox(std::u16string_view text) {
             disabled.push_back(window);
         }
     }
-    const std::u16string body(text);
-    const std::u16string title(messageBoxTitle);
     // With no window left, the box still blocks the whole thread.
     const auto modality = static_cast<UINT>(owner != nullptr ? MB_APPLMODAL : MB_TASKMODAL);
-    MessageBoxW(owner, wide(body), wide(title), MB_OK | modality);
+    MessageBoxW(owner, wide(std::u16string(text)), wide(std::u16string(messageBoxTitle)),
+                MB_OK | modality);
     for (HWND window : disabled) {
         if (IsWindow(window) != FALSE) {
             EnableWindow(window, TRUE);
@@ -99,9 +95,8 @@ void Win32Toolkit::messageBox(std::u16string_view text) {
 void Win32Toolkit::endRun() { PostQuitMessage(0); }
 
 void Win32Toolkit::stopProgram(const std::string& reason) {
-    const std::u16string text = fromUtf8(reason);
-    const std::u16string title(messageBoxTitle);
-    MessageBoxW(nullptr, wide(text), wide(title), MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    MessageBoxW(nullptr, wide(fromUtf8(reason)), wide(std::u16string(messageBoxTitle)),
+                MB_OK | MB_ICONERROR | MB_TASKMODAL);
     ExitProcess(EXIT_FAILURE);
 }
 
@@ -122,22 +117,16 @@ void limitLibrarySearch() {
 
 int runMessageLoop() {
     MSG message{};
-    while (true) {
-        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-        if (got == 0) {
-            return static_cast<int>(message.wParam);
-        }
-        if (got == -1) {
-            return EXIT_FAILURE;
-        }
+    BOOL got = FALSE;
+    while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) {
         HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-        if (root != nullptr && Win32Window::isProgramWindow(root) &&
-            IsDialogMessageW(root, &message) != FALSE) {
-            continue;
+        if (root == nullptr || !Win32Window::isProgramWindow(root) ||
+            IsDialogMessageW(root, &message) == FALSE) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
         }
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
     }
+    return got == 0 ? static_cast<int>(message.wParam) : EXIT_FAILURE;
 }
 
 }  // namespace quillory::win32

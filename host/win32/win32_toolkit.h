@@ -13,9 +13,6 @@ namespace quillory::win32 {
 class Win32Toolkit final : public Toolkit {
 public:
     Win32Toolkit();
-    ~Win32Toolkit() override;
-    Win32Toolkit(const Win32Toolkit&) = delete;
-    Win32Toolkit& operator=(const Win32Toolkit&) = delete;
 
     // The loaded window, or nullptr.
     [[nodiscard]] const Win32Window* window(WindowId id) const {

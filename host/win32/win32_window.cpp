@@ -93,13 +93,12 @@ Win32Window::Win32Window(const WindowLayout& layout, ButtonHandler onButton, Clo
     // Made at its size for the system's DPI, the screen's unless screens of
     // several densities are attached, and so seldom resized before it shows.
     const auto native = windowStyle(layout.border);
-    const std::u16string caption(layout.caption);
     const SIZE frame =
         frameSize(pixels(layout.clientWidth, dpi_), pixels(layout.clientHeight, dpi_), native.style,
                   native.exStyle, dpi_);
-    CreateWindowExW(native.exStyle, MAKEINTATOM(registered), wide(caption), native.style,
-                    CW_USEDEFAULT, CW_USEDEFAULT, frame.cx, frame.cy, nullptr, nullptr, instance(),
-                    this);
+    CreateWindowExW(native.exStyle, MAKEINTATOM(registered), wide(std::u16string(layout.caption)),
+                    native.style, CW_USEDEFAULT, CW_USEDEFAULT, frame.cx, frame.cy, nullptr,
+                    nullptr, instance(), this);
     if (handle_ == nullptr) {
         throw std::runtime_error("cannot create the window " + std::string(nameOf(layout.id)));
     }
@@ -148,31 +147,25 @@ void Win32Window::createControls() {
         const ControlLayout& control = *inTabOrder;
         const auto index = static_cast<std::size_t>(inTabOrder - layout_.controls.data());
         const auto native = controlStyle(control);
-        const std::u16string caption(control.caption);
         const auto id = static_cast<INT_PTR>(firstControlId + static_cast<int>(index));
         const Rect& rect = control.rect;
         HWND created = CreateWindowExW(
-            native.exStyle, native.className, wide(caption), native.style, pixels(rect.left, dpi_),
-            pixels(rect.top, dpi_), pixels(rect.width, dpi_), pixels(rect.height, dpi_), handle_,
-            reinterpret_cast<HMENU>(id), instance(), nullptr);
+            native.exStyle, native.className, wide(std::u16string(control.caption)), native.style,
+            pixels(rect.left, dpi_), pixels(rect.top, dpi_), pixels(rect.width, dpi_),
+            pixels(rect.height, dpi_), handle_, reinterpret_cast<HMENU>(id), instance(), nullptr);
         if (created == nullptr) {
             throw std::runtime_error("cannot create the control " + std::string(control.name));
         }
         controls_[index] = created;
-        SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(index)), FALSE);
-        giveAccessibleTexts(control, created);
+        SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.at(index).handle()),
+                     FALSE);
+        if (!giveAccessibleText(created, control)) {
+            throw std::runtime_error("cannot name the control " + std::string(control.name));
+        }
         const bool toRead = control.textBox.multiLine && control.textBox.readOnly;
         if (toRead && !SetWindowSubclass(created, &readingBoxProcedure, 0, 0)) {
             throw std::runtime_error("cannot make a text to read of " + std::string(control.name));
         }
-    }
-}
-
-void Win32Window::giveAccessibleTexts(const ControlLayout& control, HWND created) {
-    const bool named = !control.accessibleName.empty();
-    if ((named || !control.describedBy.empty()) &&
-        !giveAccessibleText(created, {.named = named ? &control : nullptr})) {
-        throw std::runtime_error("cannot name the control " + std::string(control.name));
     }
 }
 
@@ -182,23 +175,6 @@ void Win32Window::createFonts() {
     for (const auto& control : layout_.controls) {
         const LOGFONTW font = control.font ? layoutFont(*control.font, dpi_) : message;
         fonts_.emplace_back(fittedFont(font, control, dpi_));
-    }
-}
-
-HFONT Win32Window::fontOf(std::size_t index) const { return fonts_.at(index).handle(); }
-
-void Win32Window::applyDpi(UINT dpi) {
-    dpi_ = dpi;
-    // The controls use the old fonts until they are given the new ones.
-    const std::vector<GdiFont> oldFonts = std::move(fonts_);
-    createFonts();
-    sizeClientArea();
-    for (std::size_t i = 0; i < controls_.size(); ++i) {
-        const Rect& rect = layout_.controls[i].rect;
-        SetWindowPos(controls_[i], nullptr, pixels(rect.left, dpi), pixels(rect.top, dpi),
-                     pixels(rect.width, dpi), pixels(rect.height, dpi),
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(i)), TRUE);
     }
 }
 
@@ -252,12 +228,10 @@ LRESULT Win32Window::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         close();
         return 0;
     }
-    case WM_GETOBJECT:
-        if (const LRESULT answer = accessibleObject(handle_, wParam, lParam, accessibleText_);
-            answer != 0) {
-            return answer;
-        }
-        return DefDlgProcW(handle_, message, wParam, lParam);
+    case WM_GETOBJECT: {
+        const LRESULT answer = accessibleObject(handle_, wParam, lParam, accessibleText_);
+        return answer != 0 ? answer : DefDlgProcW(handle_, message, wParam, lParam);
+    }
     case WM_CTLCOLORSTATIC:
         return onStaticColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_SYSCOLORCHANGE:
@@ -308,7 +282,19 @@ void Win32Window::onDpiChanged(UINT dpi, const RECT& suggested) {
     // from the layout, so the client area stays exact.
     SetWindowPos(handle_, nullptr, suggested.left, suggested.top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    applyDpi(dpi);
+    dpi_ = dpi;
+    // The controls use the old fonts until they are given the new ones.
+    const std::vector<GdiFont> oldFonts = std::move(fonts_);
+    createFonts();
+    sizeClientArea();
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        const Rect& rect = layout_.controls[i].rect;
+        SetWindowPos(controls_[i], nullptr, pixels(rect.left, dpi), pixels(rect.top, dpi),
+                     pixels(rect.width, dpi), pixels(rect.height, dpi),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.at(i).handle()),
+                     TRUE);
+    }
 }
 
 }  // namespace quillory::win32

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "host/toolkit.h"
-#include "host/twips.h"
 #include "host/win32/accessible_text.h"
 #include "host/win32/gdi_font.h"
 
@@ -42,13 +41,7 @@ private:
 
     // The fonts of the controls, for the window's DPI.
     void createFonts();
-    [[nodiscard]] HFONT fontOf(std::size_t index) const;
-    // Creates the controls in place, with their fonts.
     void createControls();
-    // Gives the control the texts a screen reader needs, if any.
-    void giveAccessibleTexts(const ControlLayout& control, HWND created);
-    // Sizes the window, places the controls and sets their fonts for dpi.
-    void applyDpi(UINT dpi);
     // Gives the window the layout's client size at its DPI, if it has not.
     void sizeClientArea();
 
