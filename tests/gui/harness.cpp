@@ -288,9 +288,7 @@ private:
         case NoBox:
             return {d_.box().value_or(u"(no box)"),
                     s.kind == Box ? u"Quillory\n" + s.text : u"(no box)"};
-        case Ended:
-        case Running:
-            return {ended() ? u"ended" : u"running", s.kind == Ended ? u"ended" : u"running"};
+        case Ended: return {ended() ? u"ended" : u"running", u"ended"};
         default: {  // Layout: at the screen's own density, where the test run set one up
             const char* screen = std::getenv("QUILLORY_SCREEN_DPI");
             const int dpi =

@@ -32,8 +32,7 @@ struct Step {
         Focus,      // the control has the keyboard focus ("MessageBox" for a box)
         Box,        // a message box titled "Quillory" says text
         NoBox,
-        Ended,  // the run is over
-        Running,
+        Ended,   // the run is over
         Layout,  // the window is on screen as its reference layout draws it
     };
     Kind kind = Kind::Click;
