@@ -13,14 +13,12 @@
 
 namespace quillory::gui {
 
-// How long any wait for the program goes on: only a guard against a hang,
-// never a measure of speed. A compositor drawing with Mesa's softpipe on a
-// busy machine takes seconds to hand a new window the focus.
+// Any wait's guard against a hang, never a measure of speed: a compositor drawing with Mesa's
+// softpipe on a busy machine takes seconds to hand a new window the focus.
 constexpr auto patience = std::chrono::seconds(30);
 
-// A window as the learner sees it, in the screen's pixels, dpi of them to an
-// inch; its controls in the order of the layout. Pixels are rows of 0xRRGGBB
-// (the top byte aside) in the screen's own pixels: at a scale of 2, four to one.
+// A window as the learner sees it, in pixels, its controls in the layout's order. Pixels
+// are rows of 0xRRGGBB (the top byte aside) in the screen's own: at scale 2, four to one.
 struct ControlView {
     std::string name{};
     std::string kind{};          // "label", "button" or "box"
@@ -38,19 +36,16 @@ struct WindowView {
     bool fixed = false;  // no resizing, no minimize or maximize box
     int width = 0;       // the client area
     int height = 0;
-    int dpi = 96;
     std::uint32_t text = 0;  // the window's own text colour
     std::vector<ControlView> controls{};
     std::vector<std::uint32_t> pixels{};  // the client area as it is on the screen
     int pixelsAcross = 0;
 };
 
-// One backend's hands and eyes on the program, which the harness runs on the
-// toolkit the driver makes. Input takes the toolkit's own paths (a click is a
-// mouse press and release on the window, a key goes to the window with the
-// focus), so modal blocking, shortcuts and focus are the toolkit's own. The
-// harness decides what to do and when; a driver only does it, and nothing
-// where the learner could not. A control not shown reads as such.
+// One backend's hands and eyes on the program, run on the toolkit the driver makes. Input
+// takes the toolkit's own paths, so modal blocking, shortcuts and focus are its own. The
+// harness decides what to do and when; a driver does it only where the learner could. What
+// is read is of a window shown.
 class Driver {  // NOLINT(cppcoreguidelines-special-member-functions): never copied
 public:
     virtual ~Driver() = default;
@@ -63,11 +58,9 @@ public:
     virtual void post(std::function<void()> work) = 0;
     virtual int runLoop() = 0;        // until the run ends or quit() is called
     virtual void quit(int code) = 0;  // leaves every running loop
-    // Whether what the last action caused has all been handled, after the
-    // loop has had this many turns since.
+    // Whether what the last action caused is handled, the loop having had this many turns.
     virtual bool settled(int turns) = 0;
-    // Whether the window system shows what the program asked it to: where a
-    // compositor decides, a window, or an open message box, has the keyboard.
+    // Whether the window system shows what the program asked for (a compositor may be late).
     [[nodiscard]] virtual bool caughtUp() { return true; }
 
     virtual void click(WindowId window, std::string_view control) = 0;
@@ -81,8 +74,7 @@ public:
     [[nodiscard]] virtual std::u16string text(WindowId window, std::string_view control) = 0;
     // A multi-line box's first line shown, and where its selection starts and ends.
     [[nodiscard]] virtual std::array<int, 3> place(WindowId window, std::string_view control) = 0;
-    // What a screen reader is told of the control, or of the window where
-    // control is empty: its name, or its description.
+    // What a screen reader is told of the control, or the window where control is empty.
     enum class Told { Name, Description };
     [[nodiscard]] virtual std::u16string accessible(WindowId window, std::string_view control,
                                                     Told what) = 0;
@@ -90,7 +82,7 @@ public:
     [[nodiscard]] virtual std::string focus() = 0;
     // The open message box's title and text, a line break between them.
     [[nodiscard]] virtual std::optional<std::u16string> box() = 0;
-    [[nodiscard]] virtual std::optional<WindowView> view(WindowId window) = 0;
+    [[nodiscard]] virtual WindowView view(WindowId window) = 0;
 };
 
 std::unique_ptr<Driver> makeDriver();  // each backend's test program has one

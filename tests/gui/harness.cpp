@@ -1,7 +1,5 @@
-// Runs each scenario of tests/data/scenarios.txt against a freshly started
-// program on a real backend, step by step from the program's own event loop,
-// each posted before the one before it acts: when an action opens a message
-// box, the next steps run in the box's loop, as a learner's input would.
+// Runs each scenario of tests/data/scenarios.txt on a freshly started program, step by step
+// from its own event loop: steps after one that opens a message box run in the box's loop.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -78,8 +76,7 @@ std::vector<std::uint32_t> pixelsIn(const WindowView& view, std::array<int, 4> p
     return found;
 }
 
-// A place's text is in the colour that stands out most from its background,
-// the colour most of it has.
+// A place's text colour stands out most from its background, the colour most of it has.
 std::pair<std::uint32_t, std::uint32_t> textOn(const WindowView& view, std::array<int, 4> place) {
     std::map<std::uint32_t, int> counts;
     for (const auto pixel : pixelsIn(view, place)) {
@@ -91,9 +88,8 @@ std::pair<std::uint32_t, std::uint32_t> textOn(const WindowView& view, std::arra
     return {text->first, background->first};
 }
 
-// The ink of a place's text, in pixels of full ink: each pixel counts by how
-// far it lies from what is beneath (blank's pixel, or the background) towards
-// the text's colour, so smoothed edges count in part and shading not at all.
+// A place's text ink in pixels: each counts by how far it lies from what is beneath (blank's
+// pixel, or the background) towards the text's colour; smoothed edges count in part.
 double inkOf(const WindowView& view, std::array<int, 4> place,
              const std::vector<std::uint32_t>& blank = {}) {
     const auto level = [](std::uint32_t rgb) {
@@ -112,9 +108,8 @@ double inkOf(const WindowView& view, std::array<int, 4> place,
     return ink;
 }
 
-// A caption is clipped where its control, all of it, shows more or less ink
-// than the caption drawn whole: a word cut off, a caption drawn twice or not
-// at all. Where in the control it may go is the toolkit's to decide.
+// A caption is clipped where its control shows more or less ink than the caption drawn whole
+// (cut off, drawn twice or not at all); where in the control it goes is the toolkit's choice.
 bool clipped(const WindowView& view, const ControlView& c) {
     if (c.wholeAcross == 0) {  // a box
         return false;
@@ -127,8 +122,7 @@ bool clipped(const WindowView& view, const ControlView& c) {
     return std::abs(shown - whole) > 0.05 * whole + 5;  // smoothing differs, as may an underline
 }
 
-// A colour in the three hex digits a layout writes it with: a glyph's
-// smoothed edges leave even its full strokes a few levels off.
+// A colour in a layout's three hex digits: smoothing leaves even full strokes a few levels off.
 std::string written(std::uint32_t rgb) {
     std::string text = "#";
     for (const int shift : {16, 8, 0}) {
@@ -137,16 +131,14 @@ std::string written(std::uint32_t rgb) {
     return text;
 }
 
-// A window as the learner sees it, in the form of tests/data/layouts.txt, a
-// label's colour read from the screen. In an appearance other than the light
-// default (QUILLORY_APPEARANCE) a label has no colour of its own to show: it
-// is "unreadable" where it stands out from its background by less than 4.5:1
-// (WCAG's floor for text of this size).
+// A window as tests/data/layouts.txt writes it, a label's colour read from the screen. In
+// another appearance than the light default (QUILLORY_APPEARANCE) a label is "unreadable"
+// instead where it stands out from its background by less than WCAG's 4.5:1.
 std::vector<std::string> describe(Driver& d, WindowId window) {
-    const auto view = d.view(window);
-    if (!view) {
+    if (!d.shown(window)) {
         return {std::string(nameOf(window)) + " is not open"};
     }
+    const auto view = d.view(window);
     const auto quoted = [](std::u16string_view text) {
         std::string line(text.begin(), text.end());
         for (auto at = line.find('\n'); at != std::string::npos; at = line.find('\n', at)) {
@@ -159,11 +151,11 @@ std::vector<std::string> describe(Driver& d, WindowId window) {
         return told.empty() ? "" : " described " + quoted(told);
     };
     std::ostringstream line;
-    line << nameOf(window) << ' ' << quoted(view->caption)
-         << (view->fixed ? " fixed [" : " sizable [") << view->width << ' ' << view->height << ']'
+    line << nameOf(window) << ' ' << quoted(view.caption)
+         << (view.fixed ? " fixed [" : " sizable [") << view.width << ' ' << view.height << ']'
          << described("");
     std::vector<std::string> lines{line.str()};
-    for (const auto& c : view->controls) {
+    for (const auto& c : view.controls) {
         const auto caption = c.kind == "box" ? u"" : d.text(window, c.name);
         const auto& [left, top, width, height] = c.place;
         line.str("");
@@ -172,13 +164,13 @@ std::vector<std::string> describe(Driver& d, WindowId window) {
         if (c.points != 0) {
             line << " font " << c.points;
         }
-        const auto [text, background] = textOn(*view, c.place);
-        if (c.kind == "label" && lightDefault() && written(text) != written(view->text)) {
+        const auto [text, background] = textOn(view, c.place);
+        if (c.kind == "label" && lightDefault() && written(text) != written(view.text)) {
             line << " colour " << written(text);
         } else if (c.kind == "label" && contrast(text, background) < readableContrast) {
             line << " unreadable at " << contrast(text, background) << ":1";
         }
-        line << (clipped(*view, c) ? " clipped" : "");
+        line << (clipped(view, c) ? " clipped" : "");
         std::u16string plain = caption;
         std::erase(plain, u'&');
         if (const auto spoken = d.accessible(window, c.name, Driver::Told::Name); spoken != plain) {
@@ -190,8 +182,7 @@ std::vector<std::string> describe(Driver& d, WindowId window) {
     return lines;
 }
 
-// The reference lines of tests/data/layouts.txt for the window, with every
-// [place and size] turned from twips into pixels at dpi.
+// The window's lines of tests/data/layouts.txt, each [place and size] in pixels at dpi.
 std::vector<std::string> expectedLayout(std::string_view window, int dpi) {
     std::vector<std::string> lines;
     std::istringstream golden{std::string(::layouts)};
@@ -233,8 +224,7 @@ bool isBox(const std::string& target, bool writable) {
            });
 }
 
-// Runs the steps on a program of its own, started on the driver's toolkit
-// as the program's main starts it, and torn down at the end.
+// Runs the steps on a program of its own, started as its main starts it.
 class Runner {
 public:
     Runner(Driver& driver, const std::vector<Step>& steps) : d_(driver), steps_(steps) {}
@@ -272,6 +262,9 @@ private:
         }
         const auto w = s.kind < Focus || s.kind == Layout ? windowOf(s) : WindowId::Form1;
         const auto c = s.control();
+        if (s.kind < Focus && !d_.shown(w)) {  // nothing of it to read
+            return {u"(not shown)", u"(shown)"};
+        }
         switch (s.kind) {
         case Text: return {d_.text(w, c), s.text};
         case VerbList: return {d_.text(w, c), verbList()};
@@ -288,29 +281,25 @@ private:
         case NoBox:
             return {d_.box().value_or(u"(no box)"),
                     s.kind == Box ? u"Quillory\n" + s.text : u"(no box)"};
-        case Ended:
-        case Running:
-            return {ended() ? u"ended" : u"running", s.kind == Ended ? u"ended" : u"running"};
-        default: {  // Layout: at the screen's own density, where the test run set one up
+        case Ended: return {ended() ? u"ended" : u"running", u"ended"};
+        default: {  // Layout: at the density the test run set up (Wine's), else Qt's logical pixels
             const char* screen = std::getenv("QUILLORY_SCREEN_DPI");
-            const int dpi =
-                screen != nullptr ? std::atoi(screen) : d_.view(w).value_or(WindowView{}).dpi;
+            const int dpi = screen != nullptr ? std::atoi(screen) : 96;
             return {joined(describe(d_, w), "\n"), joined(expectedLayout(s.target, dpi), "\n")};
         }
         }
     }
 
-    // An expectation is ready when it holds; an action when the window system
-    // has caught up, a key also once the program has the keyboard.
+    // An expectation is ready when it holds; an action once the window system has caught
+    // up, a key also once the program has the keyboard.
     bool ready(const Step& s) {
         const bool key = s.kind == Type || s.kind == Press;
         return s.kind >= Windows ? std::apply(std::equal_to{}, found(s))
                                  : d_.caughtUp() && (!key || !d_.focus().empty());
     }
 
-    // What an action is to have done before the next step: the box OK pressed
-    // is gone, a clicked box has the focus, typed text is in the box; nothing
-    // where the learner could not act.
+    // What an action must have done before the next step, where the learner could act: the
+    // box OK pressed is gone, a clicked box has the focus, typed text is in the box.
     std::function<bool()> effectOf(const Step& s) {
         const bool box = d_.box().has_value();
         const Step into{Text, d_.focus()};  // where typing goes
@@ -350,8 +339,8 @@ private:
         });
     }
 
-    // Between steps the loop gets turns until the last step's effects are
-    // handled and the next step is ready, which the window system may report late.
+    // The loop gets turns until the last step's effects are handled and the next step is
+    // ready, which the window system may report late.
     void tick() {
         const bool waiting = !done_() || (next_ < steps_.size() && !ready(steps_[next_]));
         if ((!d_.settled(++turns_) && turns_ < maximumTurns) ||

@@ -10,3 +10,11 @@ keys() {
     done
     timeout 60 xdotool windowfocus --sync "${found%%$'\n'*}" && xdotool key "${@:2}"
 }
+
+# The no-writes checks' learner's session, driven from the keyboard: the menu, Exit, OK on the
+# farewell; and the scenarios of one (an answer, the list, the farewell).
+farewell() {
+    keys 'Quillory 1.0' Tab Tab Tab space && keys Quillory Return ||
+        { echo "The program's session could not be driven" >&2; return 1; }
+}
+scenarios=(OneAnswerFromMenuToMenu VerbListShowsTheWholeListAndTakesNoInput ExitSaysFarewellThenEnds)

@@ -7,9 +7,9 @@
 namespace quillory::gui {
 namespace {
 
-constexpr std::array<std::string_view, 17> kindNames{
-    "Click", "Type",      "Press", "CloseBox", "Ok",    "Windows", "Text",    "VerbList", "AtTop",
-    "Named", "Described", "Focus", "Box",      "NoBox", "Ended",   "Running", "Layout"};
+constexpr std::array<std::string_view, 16> kindNames{
+    "Click", "Type",  "Press",     "CloseBox", "Ok",  "Windows", "Text",  "VerbList",
+    "AtTop", "Named", "Described", "Focus",    "Box", "NoBox",   "Ended", "Layout"};
 
 std::string quoted(std::u16string_view text) {
     std::string out = "\"";

@@ -5,18 +5,14 @@
 #include <string>
 #include <vector>
 
-// What a learner does to the program and then sees: the scenarios are
-// tables of these steps, which one harness runs on every backend.
+// What a learner does and then sees: scenarios are tables of these, run on every backend.
 namespace quillory::gui {
 
 struct Step {
-    // The target is a control ("Form3.Command1"), a window ("Form3"), a key
-    // as Qt's key sequences name it ("Tab", "Shift+Tab", "Return", "Esc",
-    // "Ctrl+End", "Alt+N": Alt with an access key's letter), or window names
-    // ("Form1,Form4").
+    // The target: a control ("Form3.Command1"), a window ("Form3"), a key as Qt names it
+    // ("Shift+Tab", "Return", "Esc", "Ctrl+End", "Alt+N"), or window names ("Form1,Form4").
     enum class Kind {
-        // What the learner does. An action aimed at a window that is not
-        // open, or that a message box blocks, changes nothing.
+        // What the learner does; aimed at a window not open or blocked, it changes nothing.
         Click,     // the control, in its middle
         Type,      // text, key by key, into whatever has the focus
         Press,     // the key
@@ -32,8 +28,7 @@ struct Step {
         Focus,      // the control has the keyboard focus ("MessageBox" for a box)
         Box,        // a message box titled "Quillory" says text
         NoBox,
-        Ended,  // the run is over
-        Running,
+        Ended,   // the run is over
         Layout,  // the window is on screen as its reference layout draws it
     };
     Kind kind = Kind::Click;
@@ -46,9 +41,8 @@ struct Step {
     }
 };
 
-// A step as one line of ASCII, as tests/data/scenarios.txt writes it:
-// kind, target, and text in double quotes with \uXXXX for a UTF-16 unit
-// beyond ASCII. A failing step is printed so.
+// A step as a line of tests/data/scenarios.txt: kind, target, and text in double quotes with
+// \uXXXX for a UTF-16 unit beyond ASCII. A failing step is printed so.
 std::ostream& operator<<(std::ostream& out, const Step& step);
 Step parseStep(std::string_view line);
 

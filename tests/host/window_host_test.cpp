@@ -1,6 +1,5 @@
-// The host's rules, with a toolkit that only writes down what it is asked:
-// opening and unloading windows, the end of the run, clicks that come too
-// late and operations that fail. No window is made.
+// The host's rules, with a toolkit that only writes down what it is asked: opening and
+// unloading windows, the end of the run, clicks that come too late, operations that fail.
 #include "host/window_host.h"
 
 #include <gtest/gtest.h>
@@ -11,18 +10,15 @@
 namespace quillory {
 namespace {
 
-// What was asked and done, in order: "build Form1, onLoad Form1, ...".
-struct Log {
-    void operator()(const std::string& entry) { text += (text.empty() ? "" : ", ") + entry; }
-    std::string text;
-};
 struct Stopped {};  // the program stopped: nothing after it runs
 
 std::string named(WindowId id) { return std::string(nameOf(id)); }
 WindowId idOf(const std::string& name) { return *std::ranges::find(allWindows, name, nameOf); }
 
+// Writes down what was asked and done, in order: "build Form1, onLoad Form1, ...".
 class FakeToolkit final : public Toolkit {
 public:
+    void log(const std::string& entry) { logged += (logged.empty() ? "" : ", ") + entry; }
     void build(const WindowLayout& layout, ButtonHandler onButton, CloseHandler onClose) override {
         log("build " + named(layout.id));
         handlers_.at(indexOf(layout.id)) = {std::move(onButton), std::move(onClose)};
@@ -33,12 +29,11 @@ public:
         log("focus " + named(id) + "." + std::string(control.name));
     }
     void destroy(WindowId id) override { log("destroy " + named(id)); }
-    std::u16string text(WindowId /*w*/, const ControlLayout& /*c*/) override { return {}; }
-    void setText(WindowId /*w*/, const ControlLayout& /*c*/, std::u16string_view /*t*/) override {}
-    void announceNameChange(WindowId /*w*/, const ControlLayout& /*c*/,
-                            std::u16string_view /*t*/) override {}
-    void describe(WindowId /*w*/, const ControlLayout& /*c*/, std::u16string_view /*t*/) override {}
-    void messageBox(std::u16string_view /*text*/) override {
+    std::u16string text(WindowId, const ControlLayout&) override { return {}; }
+    void setText(WindowId, const ControlLayout&, std::u16string_view) override {}
+    void announceNameChange(WindowId, const ControlLayout&, std::u16string_view) override {}
+    void describe(WindowId, const ControlLayout&, std::u16string_view) override {}
+    void messageBox(std::u16string_view) override {
         log("box");
         learn(whileBoxOpen);  // the box's own loop runs the learner's input
     }
@@ -59,7 +54,7 @@ public:
         }
     }
 
-    Log log;
+    std::string logged;
     std::string whileBoxOpen;
 
 private:
@@ -70,12 +65,12 @@ private:
 // "show Form2", "unload Form1", "setText Form2" or "box", then returns.
 class ScriptedWindow final : public Window {
 public:
-    ScriptedWindow(const WindowLayout& layout, Log& log, std::string script)
-        : Window(layout), log_(log), script_(std::move(script)) {}
-    void onLoad(Host& /*host*/) override { log_("onLoad " + named(layout().id)); }
-    void onUnload(Host& /*host*/) override { log_("onUnload " + named(layout().id)); }
+    ScriptedWindow(const WindowLayout& layout, FakeToolkit& toolkit, std::string script)
+        : Window(layout), toolkit_(toolkit), script_(std::move(script)) {}
+    void onLoad(Host&) override { toolkit_.log("onLoad " + named(layout().id)); }
+    void onUnload(Host&) override { toolkit_.log("onUnload " + named(layout().id)); }
     void onClick(Host& host, std::string_view button) override {
-        log_("click " + named(layout().id) + "." + std::string(button));
+        toolkit_.log("click " + named(layout().id) + "." + std::string(button));
         std::istringstream words(script_);
         for (std::string verb, window; words >> verb;) {
             if (verb == "box") {
@@ -88,11 +83,11 @@ public:
                 host.setText(idOf(window), "Go", u"Hello");
             }
         }
-        log_("returned");
+        toolkit_.log("returned");
     }
 
 private:
-    Log& log_;
+    FakeToolkit& toolkit_;
     std::string script_;
 };
 
@@ -122,24 +117,24 @@ protected:
     // In no particular order, and without Form3: the host finds each by its id.
     WindowHost host_{
         toolkit_,
-        {std::make_unique<ScriptedWindow>(layouts[2], toolkit_.log, GetParam().go), nullptr,
-         std::make_unique<ScriptedWindow>(layouts[1], toolkit_.log, GetParam().go),
-         std::make_unique<ScriptedWindow>(layouts[0], toolkit_.log, GetParam().go)}};
+        {std::make_unique<ScriptedWindow>(layouts[2], toolkit_, GetParam().go), nullptr,
+         std::make_unique<ScriptedWindow>(layouts[1], toolkit_, GetParam().go),
+         std::make_unique<ScriptedWindow>(layouts[0], toolkit_, GetParam().go)}};
 };
 
 TEST_P(Rules, Hold) {
     toolkit_.whileBoxOpen = GetParam().whileBoxOpen;
     host_.start(WindowId::Form1);
-    EXPECT_EQ(toolkit_.log.text,
+    EXPECT_EQ(toolkit_.logged,
               "build Form1, onLoad Form1, show Form1, activate Form1, focus Form1.Go");
-    toolkit_.log.text.clear();
+    toolkit_.logged.clear();
     try {
         toolkit_.learn("press Form1 " + GetParam().then);
     } catch (const Stopped&) {
         toolkit_.log("stopped");
     }
-    EXPECT_EQ(toolkit_.log.text, "click Form1.Go, " + GetParam().expected);
-    EXPECT_EQ(host_.runEnded(), toolkit_.log.text.ends_with("endRun"));
+    EXPECT_EQ(toolkit_.logged, "click Form1.Go, " + GetParam().expected);
+    EXPECT_EQ(host_.runEnded(), toolkit_.logged.ends_with("endRun"));
 }
 
 const std::string opensForm2 =

@@ -10,7 +10,7 @@
 # the keyboard: the menu, Exit, OK on the farewell.
 # Usage: no_writes.sh TEST-PROGRAM PROGRAM
 set -euo pipefail
-scenarios=(OneAnswerFromMenuToMenu VerbListShowsTheWholeListAndTakesNoInput ExitSaysFarewellThenEnds)
+source "$(dirname "$0")/../gui/keys.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -m 700 "$work/home" "$work/runtime"
@@ -21,9 +21,7 @@ traced() {
 }
 traced program "$2" &
 program=$!
-source "$(dirname "$0")/../gui/keys.sh"
-keys 'Quillory 1.0' Tab Tab Tab space && keys Quillory Return ||
-    { echo "The program's session could not be driven" >&2; exit 1; }
+farewell || exit 1
 wait $program || { echo "The program ended with status $?" >&2; exit 1; }
 traced tests "$1" --gtest_brief=1 \
     --gtest_filter="$(printf 'Learner/Scenarios.Run/%s:' "${scenarios[@]}")" | tee "$work/output"

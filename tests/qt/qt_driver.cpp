@@ -1,7 +1,5 @@
-// The Qt program, driven through the window system's own input path: mouse
-// and key events reach a QWindow as if from the display server, handled
-// before the call returns and with nothing else run meanwhile (the harness
-// decides when the event loop runs).
+// The Qt program, driven through the window system's input path: mouse and key events reach a
+// QWindow as if from the display server, handled before the call returns.
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/private/qhighdpiscaling_p.h>
 #include <gtest/gtest.h>
@@ -36,8 +34,7 @@ namespace {
 
 using Synchronous = QWindowSystemInterface::SynchronousDelivery;
 
-// Whether a Wayland compositor decides which window is active: it never sees
-// the clicks sent here and lets no client activate its own window.
+// Whether a Wayland compositor, which never sees these clicks, activates windows.
 bool compositorActivates() { return QGuiApplication::platformName().startsWith(u"wayland"); }
 
 // The window system's word that the window is now the active one.
@@ -49,9 +46,8 @@ void windowSystemActivates(QWindow* window) {
 #endif
 }
 
-// Elsewhere a window manager activates the window a click lands on, or the
-// modal box in front of it (as Qt's X11 backend relays the focus), which the
-// offscreen platform does not. Qt drops a click on a blocked window.
+// Elsewhere a window manager activates the window clicked or the modal box in front of it,
+// which the offscreen platform does not. Qt drops a click on a blocked window.
 void clickOn(QWidget* widget) {
     if (widget == nullptr) {
         return;
@@ -89,8 +85,7 @@ std::vector<std::uint32_t> pixelsOf(const QImage& image) {
     return {first, std::next(first, static_cast<std::ptrdiff_t>(image.width()) * image.height())};
 }
 
-// What draw paints on white, on a sheet size big in the widget's logical
-// pixels, as the screen has them (its density is the screen's, Qt's default).
+// What draw paints on white, on a sheet size big in logical pixels, at the screen's density.
 std::vector<std::uint32_t> painted(const QWidget& widget, QSize size,
                                    const std::function<void(QPainter&)>& draw) {
     QImage sheet(size * widget.devicePixelRatioF(), QImage::Format_RGB32);
@@ -102,8 +97,7 @@ std::vector<std::uint32_t> painted(const QWidget& widget, QSize size,
     return pixelsOf(sheet);
 }
 
-// The caption drawn whole on one line in the control's font, black on white,
-// with a line's height to spare on every side.
+// The caption drawn whole on one line in the control's font, a line's height to spare.
 void giveCaption(ControlView& view, const QWidget& control, int flags, const QString& text) {
     const QFontMetrics metrics(control.font());
     const int margin = metrics.height();
@@ -115,8 +109,7 @@ void giveCaption(ControlView& view, const QWidget& control, int flags, const QSt
     view.wholeAcross = qRound((size.width() + 2 * margin) * control.devicePixelRatioF());
 }
 
-// The button as its style draws it in its state, on the window's background,
-// with no caption.
+// The button as its style draws it, on the window's background, with no caption.
 std::vector<std::uint32_t> blankOf(const QPushButton& button) {
     return painted(button, button.size(), [&button](QPainter& painter) {
         button.parentWidget()->render(&painter, {}, QRegion(button.geometry()),
@@ -128,9 +121,8 @@ std::vector<std::uint32_t> blankOf(const QPushButton& button) {
     });
 }
 
-// A one-line box as a screen reader reads it, run by run of its text
-// attributes as Orca splits it, saying where what it is told of the text,
-// caret, selection and states is not what the box is.
+// A one-line box as a screen reader reads it, run by run of attributes as Orca splits it,
+// saying where what it is told of text, caret, selection and states is not the box's own.
 QString toldOf(QLineEdit* box) {
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(box);
     QAccessibleTextInterface* text = face->textInterface();
@@ -179,9 +171,8 @@ ControlView viewOf(QWidget* w, const QWidget& window) {
     return view;
 }
 
-// The appearance the run asks for (QUILLORY_APPEARANCE), chosen while the
-// program runs: GNOME's dark theme, or a high-contrast palette as Qt builds
-// it from Windows' High Contrast schemes.
+// The appearance QUILLORY_APPEARANCE asks for, chosen while the program runs: GNOME's dark
+// theme, or a high-contrast palette as Qt builds it from Windows' schemes.
 void chooseAppearance(const QByteArray& appearance) {
     if (appearance == "dark") {
         QStyle* dark = QStyleFactory::create("Adwaita-Dark");
@@ -203,8 +194,7 @@ public:
         return made;
     }
     void started() override {
-        // A learner starts once the menu has the keyboard, which the window
-        // system reports later, from the event loop.
+        // A learner starts once the menu has the keyboard, reported later, from the loop.
         EXPECT_TRUE(QTest::qWaitFor([] { return QGuiApplication::focusWindow() != nullptr; },
                                     std::chrono::milliseconds(patience).count()))
             << "the menu never received the keyboard focus";
@@ -217,13 +207,9 @@ public:
     int runLoop() override { return QApplication::exec(); }
     void quit(int code) override { QCoreApplication::exit(code); }
     bool settled(int turns) override {
-        // On a display server focus and activation come back later: a round
-        // trip makes sure they have arrived before the loop's next turn.
-        syncWithDisplay();
-        // With no window manager nobody gives the focus back when a box or
-        // window goes, and an X server refuses Qt's own late request: the lone
-        // window left gets it, as a manager would. A window hidden keeps Qt's
-        // focus until the window system says otherwise.
+        syncWithDisplay();  // focus and activation arrive before the loop's next turn
+        // With no window manager nobody gives the focus back when a box or window goes (an X
+        // server refuses Qt's late request): the lone window left gets it, as a manager would.
         auto shown = allWindows | std::views::filter([this](WindowId id) { return window(id); });
         const QWindow* focused = QGuiApplication::focusWindow();
         if (turns >= 2 && !compositorActivates() && std::ranges::distance(shown) == 1 &&
@@ -232,8 +218,7 @@ public:
         }
         return turns >= 2;
     }
-    // Every window shown is on the screen; a compositor brings a new window
-    // to the front in its own time.
+    // Every window shown is on the screen; a compositor fronts a new window in its own time.
     bool caughtUp() override {
         const bool exposed = std::ranges::all_of(QApplication::topLevelWidgets(), [](QWidget* top) {
             return !top->isVisible() || top->windowHandle()->isExposed();
@@ -251,8 +236,7 @@ public:
     void type(std::u16string_view text) override {
         for (const char32_t c : toQString(text).toUcs4()) {
             const QString typed = QString::fromUcs4(&c, 1);
-            // Beyond ASCII a letter comes from an input method (a compose key,
-            // IBus) where the focused widget takes one; elsewhere from a key.
+            // Beyond ASCII from an input method where the focused widget takes one.
             QObject* focus = QGuiApplication::focusObject();
             QInputMethodQueryEvent takes(Qt::ImEnabled);
             if (c > 0x7f && focus != nullptr && QCoreApplication::sendEvent(focus, &takes) &&
@@ -275,7 +259,6 @@ public:
         sendKey(code, text != 0 ? QString(QChar(text)) : QString(), modifiers);
     }
     void closeBox(WindowId window) override {
-        // The request a window manager sends when the close box is pressed.
         if (QtWindow* found = this->window(window)) {
             QWindowSystemInterface::handleCloseEvent<Synchronous>(found->windowHandle());
         }
@@ -296,21 +279,17 @@ public:
         if (auto* line = qobject_cast<QLineEdit*>(w)) {
             return toU16(toldOf(line));
         }
-        // A label's and a button's text is their "text" property.
-        return w != nullptr ? toU16(w->property("text").toString()) : u"(not shown)";
+        return toU16(w->property("text").toString());  // a label's, a button's
     }
     std::array<int, 3> place(WindowId window, std::string_view control) override {
         const auto* box = qobject_cast<QPlainTextEdit*>(widget(window, control));
-        const QTextCursor caret = box != nullptr ? box->textCursor() : QTextCursor();
-        return box == nullptr ? std::array{-1, -1, -1}
-                              : std::array{box->verticalScrollBar()->value(),
-                                           caret.selectionStart(), caret.selectionEnd()};
+        const QTextCursor caret = box->textCursor();
+        return {box->verticalScrollBar()->value(), caret.selectionStart(), caret.selectionEnd()};
     }
     std::u16string accessible(WindowId window, std::string_view control, Told what) override {
         QWidget* w = control.empty() ? this->window(window) : widget(window, control);
         const auto text = what == Told::Name ? QAccessible::Name : QAccessible::Description;
-        return w != nullptr ? toU16(QAccessible::queryAccessibleInterface(w)->text(text))
-                            : u"(not shown)";
+        return toU16(QAccessible::queryAccessibleInterface(w)->text(text));
     }
     std::string focus() override {
         const QWidget* f = QApplication::focusWidget();
@@ -324,15 +303,11 @@ public:
         return open ? std::optional(toU16(open->windowTitle() + '\n' + open->text()))
                     : std::nullopt;
     }
-    std::optional<WindowView> view(WindowId window) override {
+    WindowView view(WindowId window) override {
         QtWindow* found = this->window(window);
-        if (found == nullptr) {
-            return std::nullopt;
-        }
-        // The size the window system gave it, in logical pixels at the screen's scale.
+        // The size the window system gave it, and as Qt paints it, at the screen's scale.
         const QSizeF native =
             QSizeF(found->windowHandle()->handle()->geometry().size()) / found->devicePixelRatio();
-        // As Qt paints it for the screen, at the screen's scale.
         const QImage shot = found->grab().toImage().convertToFormat(QImage::Format_RGB32);
         WindowView view{.caption = toU16(found->windowTitle()),
                         .fixed = found->minimumSize() == found->maximumSize(),

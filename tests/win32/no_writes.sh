@@ -19,8 +19,8 @@
 # Usage: no_writes.sh WINE TEST-PROGRAM PROGRAM, under scripts/with-wine.sh.
 set -euo pipefail
 wine=$1 tests=$2 program=$3
-scenarios=(OneAnswerFromMenuToMenu VerbListShowsTheWholeListAndTakesNoInput ExitSaysFarewellThenEnds)
 [ -n "${WINEPREFIX:-}" ] || { echo "Run it under scripts/with-wine.sh" >&2; exit 2; }
+source "$(dirname "$0")/../gui/keys.sh"
 work=$(mktemp -d)
 planted=quillory_planted.dll
 layout='HKLM\System\CurrentControlSet\Control\Keyboard Layouts\04090409'
@@ -41,13 +41,11 @@ state() {
 }
 wines_own="^(now: )?($HOME/wine-[^/]*/server-|$WINEPREFIX/[a-z]*\.reg )|\
 \\\\(System\\\\(CurrentControlSet|ControlSet001)|Hardware\\\\DEVICEMAP|Temporary System Parameters)[]\\\\]"
-source "$(dirname "$0")/../gui/keys.sh"
 
 state | sort >"$work/before"
 # Started as from Explorer: in its own folder.
 (cd "$HOME" && WINEDEBUG=+loaddll exec "$wine" quillory.exe 2>"$work/program.dlls") &
-keys 'Quillory 1.0' Tab Tab Tab space && keys Quillory Return ||
-    { echo "The program's session could not be driven" >&2; exit 1; }
+farewell || exit 1
 wait $! || { echo "The program ended with status $?" >&2; exit 1; }
 filter=$(printf '*/%s:' "${scenarios[@]}")
 WINEDEBUG=+loaddll "$wine" "$tests" --gtest_brief=1 --gtest_filter="$filter" \

@@ -1,8 +1,6 @@
-// The Windows program, driven as the window manager would: clicks and keys
-// are posted to the window under them or with the focus and go through the
-// program's own message loop, so Tab, access keys and message boxes are the
-// Windows API's own. Input reaches only windows that could take it: a
-// window disabled by a message box takes no click.
+// The Windows program, driven as the window manager would: clicks and keys are posted to the
+// window under them or with the focus, through the program's own message loop. A window
+// disabled by a message box takes no input.
 #include <oleacc.h>
 #include <windows.h>
 
@@ -31,8 +29,7 @@ LRESULT CALLBACK runPostedWork(HWND window, UINT message, WPARAM wParam, LPARAM 
     return 0;
 }
 
-// A left click in the middle of target, activating its window first; none
-// where a visible, enabled window could not take it.
+// A left click in the middle of target, activating its window first, where it could take it.
 void click(HWND target) {
     for (HWND at = target; at != GetDesktopWindow(); at = GetAncestor(at, GA_PARENT)) {
         if (at == nullptr || IsWindowVisible(at) == FALSE || IsWindowEnabled(at) == FALSE) {
@@ -47,8 +44,7 @@ void click(HWND target) {
     PostMessageW(target, WM_LBUTTONUP, 0, middle);
 }
 
-// The modifiers held while a key is handled, where IsDialogMessage and the
-// edit control read them.
+// The modifiers held while a key is handled, for IsDialogMessage and the edit control.
 void holdModifiers(bool shift, bool control, bool alt) {
     BYTE state[256]{};
     GetKeyboardState(state);
@@ -58,8 +54,7 @@ void holdModifiers(bool shift, bool control, bool alt) {
     SetKeyboardState(state);
 }
 
-// One key with its modifiers to the window with the focus, with the scan
-// code, the Alt context bit and the transition bits.
+// One key with its modifiers to the focus, with scan code, Alt context and transition bits.
 void postKey(UINT key, bool shift, bool control, bool alt) {
     holdModifiers(shift, control, alt);
     const auto send = [target = GetFocus(), alt](UINT vk, bool up) {
@@ -95,8 +90,7 @@ HWND openBox() {
     return box != nullptr && ours && IsWindowVisible(box) != FALSE ? box : nullptr;
 }
 
-// What draw paints on a bitmap of width by height pixels made like the
-// screen, row after row of 0xRRGGBB.
+// What draw paints on a bitmap like the screen's, row after row of 0xRRGGBB.
 std::vector<std::uint32_t> painted(int width, int height, const std::function<void(HDC)>& draw) {
     HDC screen = GetDC(nullptr);
     HDC copy = CreateCompatibleDC(screen);
@@ -112,8 +106,7 @@ std::vector<std::uint32_t> painted(int width, int height, const std::function<vo
     return pixels;
 }
 
-// The caption drawn whole on one line in the control's font, in the
-// system's colours, on a sheet four times the control's width and three its height.
+// The caption drawn whole on one line in the control's font and the system's colours.
 void giveCaption(ControlView& view, HWND control) {
     const std::u16string caption = win32::windowText(control);
     const auto [across, down] = std::pair{4 * view.place[2], 3 * view.place[3]};
@@ -129,10 +122,8 @@ void giveCaption(ControlView& view, HWND control) {
     });
 }
 
-// The button as the system draws it with no ink of a caption: a hidden twin
-// of its style and size beside it, with the keyboard cues of their window,
-// given its font and, where it has it, its focus. Its caption is a space, as
-// a button with none draws no focus rectangle.
+// The button with no ink of a caption: a hidden twin of its style, size, font and focus. Its
+// caption is a space, as a button with none draws no focus rectangle.
 std::vector<std::uint32_t> blankOf(HWND button, int width, int height) {
     const auto style = static_cast<DWORD>(GetWindowLongW(button, GWL_STYLE) & ~WS_VISIBLE);
     HWND twin = CreateWindowExW(WS_EX_NOPARENTNOTIFY, L"Button", L" ", style, 0, 0, width, height,
@@ -201,8 +192,7 @@ ControlView viewOf(std::string_view name, HWND control, UINT dpi) {
     return view;
 }
 
-// What a screen reader has read of each window, kept until the program
-// raises a change event for that window.
+// What a screen reader has read of each window, until the program says it changed.
 std::map<std::pair<HWND, Driver::Told>, std::u16string> readBefore;
 
 void CALLBACK forgetChanged(HWINEVENTHOOK /*hook*/, DWORD /*event*/, HWND window, LONG /*object*/,
@@ -212,8 +202,7 @@ void CALLBACK forgetChanged(HWINEVENTHOOK /*hook*/, DWORD /*event*/, HWND window
 
 class Win32Driver final : public Driver {  // NOLINT(*-special-member-functions): never copied
 public:
-    // Message-only, never among the program's windows, yet every loop
-    // dispatches what is posted to it, a message box's too.
+    // Message-only, yet every loop dispatches what is posted to it, a message box's too.
     Win32Driver()
         : work_(CreateWindowExW(0, L"Static", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr,
                                 nullptr)),
@@ -277,7 +266,6 @@ public:
         });
     }
     void closeBox(WindowId name) override {
-        // The close box is part of the frame, out of reach while the window is disabled.
         if (const auto* found = window(name); found && IsWindowEnabled(found->handle())) {
             PostMessageW(found->handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
         }
@@ -288,15 +276,13 @@ public:
         return window(name) != nullptr && IsWindowVisible(window(name)->handle()) != FALSE;
     }
     std::u16string text(WindowId window, std::string_view name) override {
-        HWND found = control(window, name);
-        return found != nullptr ? win32::windowText(found) : u"(not shown)";
+        return win32::windowText(control(window, name));
     }
     std::array<int, 3> place(WindowId window, std::string_view name) override {
         HWND box = control(window, name);
         const auto selection = static_cast<DWORD>(SendMessageW(box, EM_GETSEL, 0, 0));
         const auto line = static_cast<int>(SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0));
-        return box == nullptr ? std::array{-1, -1, -1}
-                              : std::array{line, LOWORD(selection) + 0, HIWORD(selection) + 0};
+        return {line, LOWORD(selection) + 0, HIWORD(selection) + 0};
     }
     std::u16string accessible(WindowId window, std::string_view name, Told what) override {
         HWND asked = name.empty() ? this->window(window)->handle() : control(window, name);
@@ -342,11 +328,8 @@ public:
                                : std::optional(win32::windowText(open) + u"\n" +
                                                win32::windowText(GetDlgItem(open, 0xFFFF)));
     }
-    std::optional<WindowView> view(WindowId name) override {
+    WindowView view(WindowId name) override {
         const auto* found = window(name);
-        if (found == nullptr) {
-            return std::nullopt;
-        }
         const LONG style = GetWindowLongW(found->handle(), GWL_STYLE);
         RECT client{};
         GetClientRect(found->handle(), &client);
@@ -354,14 +337,12 @@ public:
                         .fixed = (style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) == 0,
                         .width = client.right,
                         .height = client.bottom,
-                        .dpi = static_cast<int>(found->dpi()),
                         .text = rgb(GetSysColor(COLOR_WINDOWTEXT))};
         for (const auto& control : found->layout().controls) {
             view.controls.push_back(
                 viewOf(control.name, found->control(control.name), found->dpi()));
         }
-        // As Wine keeps it for the screen, once what the loop would paint when
-        // idle is painted.
+        // As Wine keeps it for the screen, once what the loop would paint when idle is.
         RedrawWindow(found->handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         HDC screen = GetDC(found->handle());
         view.pixels = painted(view.width, view.height, [&](HDC copy) {
