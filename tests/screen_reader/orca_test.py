@@ -163,5 +163,20 @@ def wait_until(holds, failure):  # for what says nothing when it happens
         time.sleep(0.05)
 
 
+# The words in tests/data/spoken.txt are Orca 43's. Orca 48 words roles
+# otherwise ("button", "Past Participle."), and at start-up says the menu's
+# name but not its greeting, which it does say when the menu comes back: that
+# is not judged yet, and the test says so rather than pass or fail on it.
+JUDGED_ORCA = 43
+
+
+def orca_version():
+    said = subprocess.run(["orca", "--version"], capture_output=True, text=True).stdout
+    return int(re.search(r"(\d+)\.\d+", said).group(1))
+
+
 if __name__ == "__main__":
+    if (version := orca_version()) != JUDGED_ORCA:
+        print(f"SKIPPED: Orca {version} is not judged: the expected words are Orca {JUDGED_ORCA}'s")
+        sys.exit(77)
     main(sys.argv[1])
