@@ -55,8 +55,8 @@ launch() {
     exec 3<"$work/trace"
     while IFS= read -r -u 3 line; do
         case "$line" in
-        *"-> wl_surface@"*".attach(wl_buffer@"*) attached=1 ;;
-        *"-> wl_surface@"*".commit()"*)
+        *"-> wl_surface"[@#]*".attach(wl_buffer"[@#]*) attached=1 ;;  # libwayland 1.23 writes #
+        *"-> wl_surface"[@#]*".commit()"*)
             if [ -n "$attached" ]; then
                 frame=$(sed 's/^\[ *\([0-9]*\)\.\([0-9]*\)\].*/\1\2/' <<<"$line")
                 cpu=$(cpu_ms "$pid")
