@@ -124,8 +124,8 @@ void QtToolkit::announceNameChange(WindowId id, const ControlLayout& label,
     }
 }
 
-// Qt tells screen readers of the change, and they speak the new description
-// of the control that has the focus.
+// Screen readers read the new description when the control next takes the
+// focus. Orca 43 does not speak the change itself, hence the notification.
 void QtToolkit::describe(WindowId id, const ControlLayout& control,
                          std::u16string_view description) {
     window(id)->control(control.name)->setAccessibleDescription(toQString(description));
