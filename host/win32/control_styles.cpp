@@ -56,10 +56,10 @@ LOGFONTW layoutFont(const Font& font, UINT dpi) {
 }
 
 LOGFONTW fittedFont(LOGFONTW font, const ControlLayout& control, UINT dpi) {
-    // A button lays its caption out 3 pixels in, inside its frame at any DPI,
-    // and draws it in the rectangle that took, where Wine 8 lays it out again
-    // and may break a line that fills it a word early: what shows is that.
-    const int edge = control.kind == ControlKind::Button ? 3 : 0;
+    // A button draws its caption inside its focus rectangle, 4 pixels in at
+    // 96 DPI. It lays the caption out in that room, then draws it in the
+    // rectangle that took, where Wine lays it out again: what shows is that.
+    const int edge = control.kind == ControlKind::Button ? MulDiv(4, static_cast<int>(dpi), 96) : 0;
     const int width = twipsToPixels(control.rect.width, static_cast<int>(dpi)) - 2 * edge;
     const int height = twipsToPixels(control.rect.height, static_cast<int>(dpi)) - 2 * edge;
     const UINT flags = DT_CALCRECT | DT_WORDBREAK | (edge != 0 ? DT_CENTER : DT_NOPREFIX);
@@ -73,7 +73,7 @@ LOGFONTW fittedFont(LOGFONTW font, const ControlLayout& control, UINT dpi) {
         RECT shown{0, 0, laid.right, 0};
         DrawTextW(dc, wide(caption), -1, &shown, flags);
         SelectObject(dc, before);
-        if (laid.right <= width && shown.bottom <= height) {
+        if (std::max(laid.right, shown.right) <= width && shown.bottom <= height) {
             break;
         }
     }

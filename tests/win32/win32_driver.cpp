@@ -138,24 +138,6 @@ std::vector<std::uint32_t> blankOf(HWND button, int width, int height) {
     return pixels;
 }
 
-// Whether a button shows its whole caption in the font: laid out 3 pixels in
-// (its frame and a pixel of margin, at any DPI), then again at the width that
-// took, as Wine 8's button draws it, every line inside.
-bool showsWhole(HWND button, const LOGFONTW& font) {
-    RECT inside{};
-    GetClientRect(button, &inside);
-    const std::u16string caption = win32::windowText(button);
-    HDC dc = GetDC(button);
-    const HGDIOBJ before = SelectObject(dc, CreateFontIndirectW(&font));
-    RECT laid{0, 0, inside.right - 6, 0};
-    for (int pass = 0; pass < 2; ++pass) {
-        DrawTextW(dc, win32::wide(caption), -1, &laid, DT_CALCRECT | DT_WORDBREAK | DT_CENTER);
-    }
-    DeleteObject(SelectObject(dc, before));
-    ReleaseDC(button, dc);
-    return laid.right <= inside.right - 6 && laid.bottom <= inside.bottom - 6;
-}
-
 ControlView viewOf(std::string_view name, HWND control, UINT dpi) {
     RECT r{};
     GetWindowRect(control, &r);
@@ -177,11 +159,8 @@ ControlView viewOf(std::string_view name, HWND control, UINT dpi) {
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
                &font);
     const LOGFONTW standard = win32::messageFont(dpi);
-    // A caption fitted to its control keeps the window's face at a smaller
-    // size, a button's only where the window's font would not show it whole.
-    if (font.lfHeight < standard.lfHeight || lstrcmpW(font.lfFaceName, standard.lfFaceName) != 0 ||
-        (font.lfHeight > standard.lfHeight && view.kind == "button" &&
-         showsWhole(control, standard))) {
+    // A caption fitted to its control keeps the window's face at a smaller size.
+    if (font.lfHeight < standard.lfHeight || lstrcmpW(font.lfFaceName, standard.lfFaceName) != 0) {
         view.points = -font.lfHeight * 72.0 / dpi;
     }
     if (view.kind != "box") {
