@@ -207,7 +207,8 @@ std::vector<std::string> expectedLayout(std::string_view window, int dpi) {
         std::istringstream twips(line.substr(open + 1, close - open - 1));
         std::string pixels;
         for (int value = 0; twips >> value;) {
-            pixels += (pixels.empty() ? "" : " ") + std::to_string(twipsToPixels(value, dpi));
+            pixels.append(pixels.empty() ? "" : " ")
+                .append(std::to_string(twipsToPixels(value, dpi)));
         }
         lines.push_back(line.replace(open + 1, close - open - 1, pixels));
     }
