@@ -48,7 +48,7 @@ void benchmarkCheck(benchmark::State& state, Check check, std::u16string_view Ve
     }
     for (auto _ : state) {
         for (std::size_t i = 0; i < verbs.size(); ++i) {
-            const auto verdict = check(table, answers[i], verbs[i]);
+            auto verdict = check(table, answers[i], verbs[i]);
             if (verdict != rightAnswerMessage) {
                 state.SkipWithError("a right answer was judged wrong");
                 return;
