@@ -2,13 +2,76 @@
 
 #include <sys/stat.h>
 #include <unistd.h>
+#include <wayland-client-protocol.h>
 
 #include <QByteArray>
 #include <QtGlobal>
+#include <cstdint>
+#include <string_view>
 
-#include "host/qt/qt_wayland_frames.h"
+#include "host/qt/wayland_client.h"
 
 namespace quillory {
+namespace {
+
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// Qt 6.4 draws window frames on Wayland only through its EGL client-buffer
+// integration, which loads the GPU driver (Mesa's: some 50 MB and half the
+// start-up) though the program draws every window in shared memory. Where
+// the compositor frames windows itself (the xdg-decoration protocol: KDE,
+// sway and the other wlroots compositors), the program asks Qt to go without
+// it; where it does not (GNOME's mutter), Qt's frame is the only title bar
+// and close box a window gets, and the integration stays. A choice the user
+// made in the environment stands. Qt 6.8 sets the integration up only for a
+// window that draws with the GPU and frames windows in shared memory, so
+// there it loads no GPU driver on either, and nothing is done.
+void noteGlobal(void* offered, wl_registry* /*registry*/, std::uint32_t /*name*/,
+                const char* interface, std::uint32_t /*version*/) {
+    if (std::string_view(interface) == "zxdg_decoration_manager_v1") {
+        *static_cast<bool*>(offered) = true;
+    }
+}
+
+void forgetGlobal(void* /*offered*/, wl_registry* /*registry*/, std::uint32_t /*name*/) {}
+
+// Reads the compositor's globals on a connection of the program's own,
+// closed before Qt opens its own.
+bool compositorFramesWindows() {
+    const WaylandClient client(WaylandClient::Load::Now);
+    wl_display* display = client.found() ? client.connect(nullptr) : nullptr;
+    if (display == nullptr) {
+        return false;
+    }
+    auto* displayProxy = reinterpret_cast<wl_proxy*>(display);
+    wl_proxy* registry =
+        client.marshalFlags(displayProxy, WL_DISPLAY_GET_REGISTRY, client.registryInterface,
+                            client.version(displayProxy), 0, nullptr);
+    bool offered = false;
+    // Lives as long as the registry, which goes before the function returns.
+    wl_registry_listener listener{noteGlobal, forgetGlobal};
+    if (registry != nullptr) {
+        // The library's own wl_registry_add_listener casts the listener so.
+        client.addListener(registry, reinterpret_cast<void (**)()>(&listener), &offered);
+        offered = client.roundTrip(display) >= 0 && offered;
+        client.destroy(registry);
+    }
+    client.disconnect(display);
+    return offered;
+}
+
+// Qt chooses Wayland unless another platform is named, where a display can
+// be found: in the runtime folder, unless its full path is given. A socket
+// the compositor handed over serves one connection only, and that is Qt's.
+bool qtMayStartOnWayland() {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    return (platform.isEmpty() || platform.startsWith("wayland")) &&
+           (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") ||
+            qgetenv("WAYLAND_DISPLAY").startsWith('/')) &&
+           qEnvironmentVariableIsEmpty("WAYLAND_SOCKET");
+}
+#endif
+
+}  // namespace
 
 bool userBusSocketExists() {
     const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
@@ -33,7 +96,14 @@ void prepareQtStartup() {
     if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS") && !userBusSocketExists()) {
         qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
     }
-    leaveTheGpuToCompositorsThatFrameWindows();
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    if (qEnvironmentVariableIsEmpty("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION") &&
+        qtMayStartOnWayland() && compositorFramesWindows()) {
+        // Names no integration: Qt says it failed to load one and draws in
+        // shared memory.
+        qputenv("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION", "none");
+    }
+#endif
 }
 
 }  // namespace quillory
