@@ -19,7 +19,7 @@ public:
     WaylandClient& operator=(WaylandClient&&) = delete;
 
     // The library is there, with every call below.
-    [[nodiscard]] bool found() const;
+    [[nodiscard]] bool found() const { return found_; }
 
     decltype(&wl_display_connect) connect = nullptr;
     decltype(&wl_display_disconnect) disconnect = nullptr;
@@ -32,6 +32,7 @@ public:
 
 private:
     void* library_;
+    bool found_ = false;
 };
 
 }  // namespace quillory
