@@ -13,19 +13,11 @@ namespace quillory {
 WindowHost::WindowHost(Toolkit& toolkit, Windows windows)
     : toolkit_(toolkit), windows_(std::move(windows)) {}
 
-void WindowHost::start(WindowId first) {
-    handleEvent([this, first] { show(first); });
-}
-
 void WindowHost::click(WindowId id, std::string_view button) {
     if (!isLoaded(id)) {
         return;  // a click that raced the window's unloading
     }
     handleEvent([this, id, button] { window(id).onClick(*this, button); });
-}
-
-void WindowHost::closeBox(WindowId id) {
-    handleEvent([this, id] { unload(id); });
 }
 
 void WindowHost::handleEvent(const std::function<void()>& handling) {

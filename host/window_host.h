@@ -24,9 +24,13 @@ public:
     WindowHost(Toolkit& toolkit, Windows windows);
 
     // Shows the start-up window.
-    void start(WindowId first);
+    void start(WindowId first) {
+        handleEvent([this, first] { show(first); });
+    }
     void click(WindowId id, std::string_view button);
-    void closeBox(WindowId id);
+    void closeBox(WindowId id) {
+        handleEvent([this, id] { unload(id); });
+    }
 
     [[nodiscard]] bool isLoaded(WindowId id) const { return loaded_.at(indexOf(id)); }
     [[nodiscard]] bool runEnded() const { return ended_; }

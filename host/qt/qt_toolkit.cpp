@@ -20,17 +20,6 @@
 namespace quillory {
 namespace {
 
-// The icon drawn for the desktop, in every size the build made of it.
-QIcon programIcon() {
-    QIcon icon;
-    QDirIterator sizes(QStringLiteral(":/icons"), {QStringLiteral("*.png")}, QDir::Files,
-                       QDirIterator::Subdirectories);
-    while (sizes.hasNext()) {
-        icon.addFile(sizes.next());
-    }
-    return icon;
-}
-
 // Deleted once Qt 6.4's Wayland backend is done with the compositor's last
 // frame for the hidden window on its own thread: asking a hidden window for
 // an update waits for the lock that handling the frame holds.
@@ -45,7 +34,14 @@ void release(QWidget* hidden) {
 
 QtToolkit::QtToolkit() {
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(programIcon());
+    // The icon drawn for the desktop, in every size the build made of it.
+    QIcon icon;
+    QDirIterator sizes(QStringLiteral(":/icons"), {QStringLiteral("*.png")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (sizes.hasNext()) {
+        icon.addFile(sizes.next());
+    }
+    QApplication::setWindowIcon(icon);
 }
 
 QtToolkit::~QtToolkit() {
