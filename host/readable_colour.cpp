@@ -39,13 +39,16 @@ double contrastRatio(Colour one, Colour other) {
     return (lighter + 0.05) / (darker + 0.05);
 }
 
-bool looksHighContrast(Colour text, Colour background) {
-    return (background == black || background == white) && contrastRatio(text, background) >= 7;
-}
-
 Colour readableColour(Colour design, const Palette& palette) {
     const Colour& background = palette.background;
-    if (palette.highContrast) {
+    // High-contrast colours: text at 7:1 or more (WCAG's enhanced level) on a
+    // window of pure black or pure white. The high-contrast schemes draw their
+    // windows so (Windows' High Contrast Black and White, and the palettes
+    // toolkits build from them); the light and dark themes in everyday use
+    // draw theirs in a tinted grey (#efefef, #f0f0f0, #f6f5f4, #353535).
+    const bool looksHighContrast = (background == black || background == white) &&
+                                   contrastRatio(palette.text, background) >= 7;
+    if (palette.highContrast || looksHighContrast) {
         return palette.text;
     }
     if (relativeLuminance(background) >= relativeLuminance(classicFace)) {

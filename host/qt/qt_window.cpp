@@ -64,15 +64,6 @@ Colour toColour(const QColor& colour) {
             static_cast<std::uint8_t>(colour.blue())};
 }
 
-// The window's background and text as its palette draws them.
-Palette paletteOf(const QWidget& window) {
-    const Colour background = toColour(window.palette().color(QPalette::Window));
-    const Colour text = toColour(window.palette().color(QPalette::WindowText));
-    return {.background = background,
-            .text = text,
-            .highContrast = looksHighContrast(text, background)};
-}
-
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 // A multi-line box. Qt 6.4.2 lets an input method's text into a read-only
 // box that can be selected with the mouse (QWidgetTextControl accepts the
@@ -153,7 +144,8 @@ QtWindow::QtWindow(const WindowLayout& layout, QtFonts& fonts, const ButtonHandl
 }
 
 void QtWindow::applyColours() {
-    const Palette shown = paletteOf(*this);
+    const Palette shown{.background = toColour(palette().color(QPalette::Window)),
+                        .text = toColour(palette().color(QPalette::WindowText))};
     for (const auto& control : layout_.controls) {
         if (QWidget* widget = this->control(control.name); widget && control.colour) {
             const Colour c = readableColour(*control.colour, shown);

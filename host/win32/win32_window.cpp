@@ -32,18 +32,16 @@ Colour systemColour(int index) {
     return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
 }
 
-// What the windows are drawn with now. Wine 8.0 reports high contrast as off
-// whatever its colours, so the colours count too, until a Wine that tells it.
+// What the windows are drawn with now.
 Palette systemPalette() {
     HIGHCONTRASTW highContrast{};
     highContrast.cbSize = sizeof highContrast;
     const bool asked = SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof highContrast,
                                              &highContrast, 0) != FALSE &&
                        (highContrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
-    Palette palette{.background = systemColour(COLOR_BTNFACE),
-                    .text = systemColour(COLOR_WINDOWTEXT)};
-    palette.highContrast = asked || looksHighContrast(palette.text, palette.background);
-    return palette;
+    return {.background = systemColour(COLOR_BTNFACE),
+            .text = systemColour(COLOR_WINDOWTEXT),
+            .highContrast = asked};
 }
 
 // A multi-line read-only box is a text to read, which keeps the learner's place:
