@@ -4,8 +4,6 @@
 #include <QApplication>
 #include <QDirIterator>
 #include <QIcon>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QWindow>
@@ -85,28 +83,21 @@ void QtToolkit::destroy(WindowId id) {
     slot = nullptr;
 }
 
+// Labels and one-line boxes alike keep their text in the property "text".
 std::u16string QtToolkit::text(WindowId id, const ControlLayout& control) {
-    QWidget& w = *window(id)->control(control.name);
-    if (auto* label = qobject_cast<QLabel*>(&w)) {
-        return toU16(label->text());
-    }
-    if (auto* line = qobject_cast<QLineEdit*>(&w)) {
-        return toU16(line->text());
-    }
-    if (auto* box = qobject_cast<QPlainTextEdit*>(&w)) {
+    QWidget* shown = window(id)->control(control.name);
+    if (auto* box = qobject_cast<QPlainTextEdit*>(shown)) {
         return fromMultiLineText(box->toPlainText());
     }
-    return {};
+    return toU16(shown->property("text").toString());
 }
 
 void QtToolkit::setText(WindowId id, const ControlLayout& control, std::u16string_view text) {
-    QWidget& w = *window(id)->control(control.name);
-    if (auto* label = qobject_cast<QLabel*>(&w)) {
-        label->setText(toQString(text));
-    } else if (auto* line = qobject_cast<QLineEdit*>(&w)) {
-        line->setText(toQString(text));
-    } else if (auto* box = qobject_cast<QPlainTextEdit*>(&w)) {
+    QWidget* shown = window(id)->control(control.name);
+    if (auto* box = qobject_cast<QPlainTextEdit*>(shown)) {
         box->setPlainText(toMultiLineText(text));
+    } else {
+        shown->setProperty("text", toQString(text));
     }
 }
 
