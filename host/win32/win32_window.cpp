@@ -125,12 +125,10 @@ HWND Win32Window::control(std::string_view name) const {
 }
 
 const ControlLayout* Win32Window::controlLayout(HWND control) const {
-    const int index = GetDlgCtrlID(control) - firstControlId;
-    if (index < 0 || static_cast<std::size_t>(index) >= controls_.size() ||
-        controls_[static_cast<std::size_t>(index)] != control) {
-        return nullptr;
-    }
-    return &layout_.controls[static_cast<std::size_t>(index)];
+    // Below firstControlId, the index wraps round to a number far too large.
+    const auto index = static_cast<std::size_t>(GetDlgCtrlID(control) - firstControlId);
+    return index < controls_.size() && controls_[index] == control ? &layout_.controls[index]
+                                                                   : nullptr;
 }
 
 bool Win32Window::isProgramWindow(HWND window) {
