@@ -1,9 +1,7 @@
 #include "app/program_windows.h"
 
 #include "drill/quiz_window.h"
-#include "screens/about_window.h"
-#include "screens/main_menu.h"
-#include "screens/verb_list_window.h"
+#include "screens/screens.h"
 
 namespace quillory {
 

@@ -1,8 +1,6 @@
-#include "screens/about_window.h"
+#include "screens/screens.h"
 
 #include <array>
-
-#include "screens/credits.h"
 
 namespace quillory {
 

@@ -1,9 +1,7 @@
-#include "screens/main_menu.h"
+#include "screens/screens.h"
 
 #include <array>
 #include <string>
-
-#include "screens/credits.h"
 
 namespace quillory {
 namespace {

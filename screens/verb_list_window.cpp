@@ -1,4 +1,4 @@
-#include "screens/verb_list_window.h"
+#include "screens/screens.h"
 
 #include <array>
 
