@@ -5,10 +5,8 @@
 
 #include "drill/verb_table.h"
 
-// The rules of the test, free of any window: which verb comes first, how an
-// answer is judged, and how Next and Back step through the verbs. The shown
-// verb's text is the whole position in the test; the current row is looked up
-// again whenever it is needed.
+// The rules of the test, free of any window. The shown verb's text is the
+// whole position in the test; its row is looked up again whenever needed.
 namespace quillory {
 
 inline constexpr std::u16string_view firstVerb = u"arise";

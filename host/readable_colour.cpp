@@ -41,11 +41,8 @@ double contrastRatio(Colour one, Colour other) {
 
 Colour readableColour(Colour design, const Palette& palette) {
     const Colour& background = palette.background;
-    // High-contrast colours: text at 7:1 or more (WCAG's enhanced level) on a
-    // window of pure black or pure white. The high-contrast schemes draw their
-    // windows so (Windows' High Contrast Black and White, and the palettes
-    // toolkits build from them); the light and dark themes in everyday use
-    // draw theirs in a tinted grey (#efefef, #f0f0f0, #f6f5f4, #353535).
+    // Text at 7:1 or more (WCAG's enhanced level) on pure black or white, as
+    // the high-contrast schemes draw; everyday themes use a tinted grey.
     const bool looksHighContrast = (background == black || background == white) &&
                                    contrastRatio(palette.text, background) >= 7;
     if (palette.highContrast || looksHighContrast) {

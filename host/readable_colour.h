@@ -3,13 +3,12 @@
 #include "host/layout.h"
 
 // Text a learner can read whatever appearance they chose: the layouts' own
-// colours where the window is the light grey they were drawn on, the same
-// hue made lighter or darker elsewhere, the appearance's own text colour
-// under high contrast.
+// colours on the light grey they were drawn on, the same hue made lighter or
+// darker elsewhere, the appearance's own text colour under high contrast.
 namespace quillory {
 
 // What a window is drawn with, and whether the system says the learner asked
-// for high contrast (Windows does, Wine 8.0 never does; the Qt backend does not ask).
+// for high contrast (Windows does, Wine 8.0 never; Qt is not asked).
 struct Palette {
     Colour background;
     Colour text;

@@ -15,10 +15,8 @@ inline constexpr std::u16string_view messageBoxTitle = u"Quillory";
 using ButtonHandler = std::function<void(std::string_view button)>;
 using CloseHandler = std::function<void()>;
 
-// The native side of the host: what a windowing toolkit must provide. The
-// rules about loading, unloading, failing and the end of the run live in
-// WindowHost, once for every toolkit. It asks only for windows it has
-// loaded and controls of their layouts.
+// What a windowing toolkit must provide; the rules live in WindowHost, which
+// asks only for windows it has loaded and controls of their layouts.
 class Toolkit {
 public:
     Toolkit() = default;
@@ -29,7 +27,6 @@ public:
     // Creates the native window and its controls, not yet visible.
     virtual void build(const WindowLayout& layout, ButtonHandler onButton,
                        CloseHandler onClose) = 0;
-    // Makes a built window visible.
     virtual void show(WindowId window) = 0;
     virtual void activate(WindowId window) = 0;
     virtual void focus(WindowId window, const ControlLayout& control) = 0;

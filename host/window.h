@@ -9,8 +9,7 @@ namespace quillory {
 
 // One of the program's windows: its layout and its event handlers. The host
 // keeps one instance of each for the whole run and builds the native window
-// from the layout every time the window is loaded. A window with no handlers
-// is a plain Window of its layout.
+// from the layout every time the window is loaded.
 class Window {
 public:
     explicit Window(const WindowLayout& layout) : layout_(layout) {}

@@ -14,16 +14,14 @@ namespace quillory {
 // The program's windows, in any order: the host finds each by its layout's id.
 using Windows = std::array<std::unique_ptr<Window>, allWindows.size()>;
 
-// The host the handlers talk to. It owns the one instance of each window,
-// knows which are loaded, and decides when the run is over: when no window
-// is loaded once the running handler has returned. The windows report the
-// learner's clicks and close-box presses here. A window operation that fails
-// while an event is handled stops the program, saying why.
+// The host the handlers talk to and the windows report clicks and close
+// boxes to. It owns the one instance of each window and ends the run when no
+// window is loaded once the running handler has returned. A window operation
+// that fails while an event is handled stops the program, saying why.
 class WindowHost final : public Host {
 public:
     WindowHost(Toolkit& toolkit, Windows windows);
 
-    // Shows the start-up window.
     void start(WindowId first) {
         handleEvent([this, first] { show(first); });
     }

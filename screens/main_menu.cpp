@@ -8,13 +8,10 @@ namespace {
 
 constexpr Font menuFont(double points) { return {.family = u"MS Sans Serif", .points = points}; }
 
-// The program's own spellings stay as they are, slips included; the tests
-// compare them exactly: "Lable1" here, "web sit" in the About window but
-// "web site" in the farewell box, one comma between the two wrong answers.
-//
-// The greeting is read out when the menu opens. The buttons read Verb list,
-// Test, Exit, About from left to right; the tab order goes Verb list, Test,
-// About, Exit.
+// The program's own spellings stay as they are, slips included: "Lable1" here,
+// "web sit" in the About window but "web site" in the farewell box, one comma
+// between the two wrong answers. The greeting is read out when the menu
+// opens. Tab goes Verb list, Test, About, Exit; on screen Exit comes third.
 // clang-format off
 constexpr auto controls = std::to_array<ControlLayout>({
     {.name = "Lable1", .caption = u"Welcome to the Verb list/test!", .rect = {1080, 240, 3975, 375},

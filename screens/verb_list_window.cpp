@@ -9,10 +9,9 @@ namespace {
 
 constexpr std::u16string_view caption = u"Irregular verb list";
 
-// Text1 is 60 twips wider than the window, so the border cuts off its right
-// edge. It is read-only: the list is reference text, announced by the
-// window's caption. Its text is put in when the window loads, so a run that
-// never opens the list never builds it.
+// Text1 is 60 twips wider than the window, whose border cuts off its right
+// edge: read-only reference text, named by the window's caption, and filled
+// as the window loads, so a run that never opens the list never builds it.
 // clang-format off
 constexpr auto controls = std::to_array<ControlLayout>({
     {.name = "Text1", .kind = ControlKind::TextBox, .rect = {0, 0, 9135, 6615}, .tabIndex = 0,

@@ -10,14 +10,11 @@ namespace quillory {
 struct ControlLayout;
 
 // While it lives, the program's windows are presented to screen readers as
-// windows, and their one-line boxes as LineBox describes. Qt 6.4.2 presents
-// a plain top-level widget as a bare client area; the screen-reader test's
-// first step ("Quillory 1.0 frame") shows whether a newer Qt still does.
-//
-// Qt tells a screen reader of a window's activation only once it is connected
-// to the reader, which it does while the program starts: a window that is
-// active by then would stay unspoken until the learner pressed a key. So when
-// Qt connects, the active window and its focus are announced again.
+// windows (Qt 6.4.2 presents a bare client area: see the screen-reader test's
+// "Quillory 1.0 frame"), and their one-line boxes as LineBox describes. Qt
+// connects to a screen reader while the program starts, and a window active
+// by then would go unspoken: so the active window and its focus are
+// announced again once Qt connects.
 class AccessibleInterfaces final : public QAccessible::ActivationObserver {
 public:
     AccessibleInterfaces();

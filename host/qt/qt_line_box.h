@@ -7,14 +7,10 @@ class QAccessibleInterface;
 namespace quillory {
 
 // A one-line box as Orca 43.1 needs it from Qt 6.4.2 (Debian 12). Its text
-// is selected on Tab only once Qt has told screen readers of the focus: Qt
-// tells them afterwards, and a caret moving in a box that does not have the
-// focus yet is taken for a silent move of the focus. And its text is read
-// whole (see lineBoxInterface; on a newer Qt, see whether a plain
-// QLineEdit's text attributes still come in empty runs). The late selection
-// no cheap check can judge, as only a screen reader shows it: select in
-// focusInEvent and run the screen-reader test (ctest --preset default -L
-// screen-reader).
+// is selected on Tab only once Qt has told screen readers of the focus, or a
+// caret moving in a box without the focus is taken for a silent move of the
+// focus; only the screen-reader test (ctest -L screen-reader) shows it. And
+// its text is read whole (see lineBoxInterface).
 class LineBox final : public QLineEdit {
     Q_OBJECT
 public:
@@ -34,9 +30,8 @@ private:
     bool selectionPending_ = false;
 };
 
-// The box's accessible interface. Qt 6.4.2's own reports every character
-// as an empty run of text attributes, and a screen reader that splits a text by
-// those runs, to find its language, then drops the text's last character.
+// The box's accessible interface. Qt 6.4.2's own reports every character as
+// an empty run of text attributes, by which Orca drops the last character.
 QAccessibleInterface* lineBoxInterface(LineBox* box);
 
 }  // namespace quillory

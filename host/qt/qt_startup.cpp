@@ -17,14 +17,10 @@ namespace {
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 // Qt 6.4 draws window frames on Wayland only through its EGL client-buffer
 // integration, which loads the GPU driver (Mesa's: some 50 MB and half the
-// start-up) though the program draws every window in shared memory. Where
-// the compositor frames windows itself (the xdg-decoration protocol: KDE,
-// sway and the other wlroots compositors), the program asks Qt to go without
-// it; where it does not (GNOME's mutter), Qt's frame is the only title bar
-// and close box a window gets, and the integration stays. A choice the user
-// made in the environment stands. Qt 6.8 sets the integration up only for a
-// window that draws with the GPU and frames windows in shared memory, so
-// there it loads no GPU driver on either, and nothing is done.
+// start-up) though the program draws in shared memory. Where the compositor
+// frames windows itself (xdg-decoration: KDE, sway, wlroots), Qt is asked to
+// go without it; under GNOME's mutter Qt's frame is the only title bar, and
+// it stays. Qt 6.8 loads no GPU driver for a program like this one.
 void noteGlobal(void* offered, wl_registry* /*registry*/, std::uint32_t /*name*/,
                 const char* interface, std::uint32_t /*version*/) {
     if (std::string_view(interface) == "zxdg_decoration_manager_v1") {
@@ -86,13 +82,10 @@ bool userBusSocketExists() {
 
 void prepareQtStartup() {
     // Qt's accessibility bridge (AT-SPI) looks for the session bus as the
-    // application starts. Where the desktop has none, libdbus falls back to
-    // its default address "autolaunch:" and starts a bus daemon of its own:
-    // it outlives the program, listens on a socket in /tmp and writes
-    // ~/.dbus/session-bus/. Any address given turns autolaunching off
-    // (dbus-launch(1), "Automatic launching"); "disabled:" names no
-    // transport, so nothing is started or connected. Where the desktop has
-    // a session bus, nothing changes: screen readers reach the program there.
+    // application starts. Where the desktop has none, libdbus autolaunches a
+    // bus daemon that outlives the program, listens in /tmp and writes
+    // ~/.dbus/session-bus/. Any address given turns that off (dbus-launch(1));
+    // "disabled:" names no transport, so nothing is started or connected.
     if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS") && !userBusSocketExists()) {
         qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
     }

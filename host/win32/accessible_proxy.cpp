@@ -12,11 +12,9 @@ namespace quillory::win32 {
 namespace {
 
 // Windows' standard accessible object for a window's client area, with
-// another name or description: every other call goes to the standard
-// object. Clients may keep it after the window is gone, so it holds its own
-// copy of the description; the layout records last for the whole run. COM
-// objects are deleted by Release, never through a pointer to their
-// interface, which therefore has no virtual destructor.
+// another name or description. Clients may keep it after the window is gone,
+// so it holds its own copy of the description. COM objects are deleted by
+// Release, so their interfaces have no virtual destructor.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
 class NamedAccessible final : public IAccessible {
@@ -52,7 +50,6 @@ public:
         return left;
     }
 
-    // The two calls answered here.
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
         if (!isSelf(child) || text_.named == nullptr) {
             return standard_->get_accName(child, name);
@@ -66,8 +63,7 @@ public:
         return answer(text_.description, description);
     }
 
-    // IDispatch and the rest of IAccessible: each call goes to the standard
-    // object as it is.
+    // IDispatch and the rest of IAccessible, as the standard object answers.
 #define QUILLORY_FROM_STANDARD(method, parameters, arguments) \
     HRESULT STDMETHODCALLTYPE method parameters override { return standard_->method arguments; }
     // clang-format off

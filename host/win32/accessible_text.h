@@ -20,16 +20,11 @@ struct AccessibleText {
 };
 
 // The answer to WM_GETOBJECT (flags, objectId) for a window or control given
-// texts (accessible_proxy.cpp): Windows' standard accessible object for its
-// client area under the texts. 0 leaves Windows' own answer.
-//
-// Hand-written, not Windows' own annotation (IAccPropServices, XP and
-// later): that is a COM object, so OLE would be loaded and initialised as
-// each window is built, before any screen reader asks, where this loads
-// OLEACC on the first WM_GETOBJECT; a name that follows a label's text would
-// need a callback object of our own anyway; and Wine 8.0 answers every
-// IAccPropServices setter with E_NOTIMPL, so no test under Wine could read
-// a name given that way.
+// texts: Windows' standard accessible object for its client area under the
+// texts; 0 leaves Windows' own answer. Not IAccPropServices: that would load
+// OLE as each window is built, where this loads OLEACC only when a screen
+// reader first asks; a name that follows a label needs an object of our own
+// anyway; and Wine 8.0 answers its setters with E_NOTIMPL.
 LRESULT accessibleObject(HWND window, WPARAM flags, LPARAM objectId, const AccessibleText& text);
 
 // Makes a control its layout names, or one a label describes, answer

@@ -6,10 +6,9 @@
 
 namespace quillory::win32 {
 
-// The functions of the screen readers' libraries the program calls. They
-// are loaded, from the system folder, when a screen reader first asks for an
-// object: most runs never need them. They stay loaded, as clients may keep
-// the objects they got.
+// The screen readers' library functions the program calls, loaded from the
+// system folder when a screen reader first asks (most runs never do), and
+// kept loaded, as clients may keep the objects they got.
 struct OleaccFunctions {
     decltype(&CreateStdAccessibleObject) createStdAccessibleObject;
     decltype(&LresultFromObject) lresultFromObject;
