@@ -3,13 +3,49 @@
 #include <oleacc.h>
 
 #include <atomic>
+#include <cwchar>
 
 #include "host/spoken_text.h"
-#include "host/win32/oleacc_library.h"
 #include "host/win32/wide_text.h"
 
 namespace quillory::win32 {
 namespace {
+
+// The screen readers' library functions the program calls, loaded from the
+// system folder when a screen reader first asks (most runs never do), and
+// kept loaded, as clients may keep the objects they got.
+struct OleaccFunctions {
+    decltype(&CreateStdAccessibleObject) createStdAccessibleObject;
+    decltype(&LresultFromObject) lresultFromObject;
+    decltype(&SysAllocStringLen) sysAllocStringLen;
+};
+
+template <typename Function>
+Function systemFunction(const wchar_t* library, const char* name) {
+    wchar_t path[MAX_PATH]{};
+    const UINT length = GetSystemDirectoryW(path, MAX_PATH);
+    if (length == 0 || length + std::wcslen(library) + 2 > MAX_PATH) {
+        return nullptr;
+    }
+    path[length] = L'\\';
+    std::wcscpy(path + length + 1, library);
+    const HMODULE module = LoadLibraryW(path);
+    const FARPROC found = module != nullptr ? GetProcAddress(module, name) : nullptr;
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
+}
+
+// The functions, or nullptr if a library or a function is missing.
+const OleaccFunctions* oleaccFunctions() {
+    static const OleaccFunctions functions{
+        systemFunction<decltype(&CreateStdAccessibleObject)>(L"oleacc.dll",
+                                                             "CreateStdAccessibleObject"),
+        systemFunction<decltype(&LresultFromObject)>(L"oleacc.dll", "LresultFromObject"),
+        systemFunction<decltype(&SysAllocStringLen)>(L"oleaut32.dll", "SysAllocStringLen")};
+    const bool complete = functions.createStdAccessibleObject != nullptr &&
+                          functions.lresultFromObject != nullptr &&
+                          functions.sysAllocStringLen != nullptr;
+    return complete ? &functions : nullptr;
+}
 
 // Windows' standard accessible object for a window's client area, with
 // another name or description. Clients may keep it after the window is gone,
