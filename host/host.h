@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "host/window_id.h"
+#include "host/layout.h"
 
 namespace quillory {
 

@@ -1,17 +1,30 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
 
-#include "host/window_id.h"
-
 // Windows are described as data: every backend walks the same records to
 // build its native windows. Positions and sizes are in twips.
 namespace quillory {
+
+// The program's four windows. There is exactly one instance of each.
+enum class WindowId { Form1, Form2, Form3, Form4 };
+
+inline constexpr std::array allWindows{WindowId::Form1, WindowId::Form2, WindowId::Form3,
+                                       WindowId::Form4};
+
+constexpr std::size_t indexOf(WindowId id) { return static_cast<std::size_t>(id); }
+
+constexpr std::string_view nameOf(WindowId id) {
+    constexpr std::array<std::string_view, 4> names{"Form1", "Form2", "Form3", "Form4"};
+    return names.at(indexOf(id));
+}
 
 enum class ControlKind { Label, TextBox, Button };
 enum class Border { Fixed, Sizable };  // fixed: no resizing, no minimize or maximize
