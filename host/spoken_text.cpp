@@ -16,12 +16,8 @@ std::u16string spokenText(const ControlLayout& control, std::u16string_view text
 }
 
 std::u16string windowDescription(const WindowLayout& window) {
-    std::vector<const ControlLayout*> lines;
-    for (const auto& control : window.controls) {
-        if (control.describesWindow) {
-            lines.push_back(&control);
-        }
-    }
+    auto lines = window.inTabOrder();
+    std::erase_if(lines, [](const ControlLayout* c) { return !c->describesWindow; });
     std::ranges::sort(lines, {},
                       [](const ControlLayout* c) { return std::pair(c->rect.top, c->rect.left); });
     std::u16string description;
