@@ -23,16 +23,16 @@ void Win32Toolkit::build(const WindowLayout& layout, ButtonHandler onButton, Clo
         std::make_unique<Win32Window>(layout, std::move(onButton), std::move(onClose));
 }
 
-void Win32Toolkit::show(WindowId id) { ShowWindow(loaded(id).handle(), SW_SHOW); }
+void Win32Toolkit::show(WindowId id) { ShowWindow(window(id)->handle(), SW_SHOW); }
 
 void Win32Toolkit::activate(WindowId id) {
-    HWND window = loaded(id).handle();
-    SetForegroundWindow(window);
-    SetActiveWindow(window);
+    HWND shown = window(id)->handle();
+    SetForegroundWindow(shown);
+    SetActiveWindow(shown);
 }
 
 void Win32Toolkit::focus(WindowId id, const ControlLayout& control) {
-    SetFocus(loaded(id).control(control.name));
+    SetFocus(window(id)->control(control.name));
 }
 
 void Win32Toolkit::destroy(WindowId id) {
@@ -42,50 +42,47 @@ void Win32Toolkit::destroy(WindowId id) {
 }
 
 std::u16string Win32Toolkit::text(WindowId id, const ControlLayout& control) {
-    return windowText(loaded(id).control(control.name));
+    return windowText(window(id)->control(control.name));
 }
 
 void Win32Toolkit::setText(WindowId id, const ControlLayout& control, std::u16string_view text) {
-    SetWindowTextW(loaded(id).control(control.name), wide(std::u16string(text)));
+    SetWindowTextW(window(id)->control(control.name), wide(std::u16string(text)));
 }
 
 void Win32Toolkit::announceNameChange(WindowId id, const ControlLayout& label,
                                       std::u16string_view /*name*/) {
     // Its accessible object reads the new name from the label's text.
-    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, loaded(id).control(label.name), OBJID_CLIENT,
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window(id)->control(label.name), OBJID_CLIENT,
                    CHILDID_SELF);
 }
 
 void Win32Toolkit::describe(WindowId id, const ControlLayout& control,
                             std::u16string_view description) {
-    win32::describe(loaded(id).control(control.name), description);
+    win32::describe(window(id)->control(control.name), description);
 }
 
 void Win32Toolkit::messageBox(std::u16string_view text) {
     // The box is modal for every window of the program: MessageBoxW disables
-    // its owner, the active window, and the others are disabled here.
-    std::vector<HWND> loadedWindows;
+    // its owner, the active window (or else the first), and the others that
+    // are enabled are disabled here.
+    std::vector<HWND> others;
     for (const auto& window : windows_) {
         if (window) {
-            loadedWindows.push_back(window->handle());
+            others.push_back(window->handle());
         }
     }
-    const auto active = std::ranges::find(loadedWindows, GetActiveWindow());
-    HWND owner = active != loadedWindows.end() ? *active
-                 : loadedWindows.empty()       ? nullptr
-                                               : loadedWindows.front();
-    std::vector<HWND> disabled;
-    for (HWND window : loadedWindows) {
-        if (window != owner && IsWindowEnabled(window) != FALSE) {
-            EnableWindow(window, FALSE);
-            disabled.push_back(window);
-        }
+    const auto active = std::ranges::find(others, GetActiveWindow());
+    HWND owner = active != others.end() ? *active : others.empty() ? nullptr : others.front();
+    std::erase(others, owner);
+    std::erase_if(others, [](HWND window) { return IsWindowEnabled(window) == FALSE; });
+    for (HWND window : others) {
+        EnableWindow(window, FALSE);
     }
     // With no window left, the box still blocks the whole thread.
     const auto modality = static_cast<UINT>(owner != nullptr ? MB_APPLMODAL : MB_TASKMODAL);
     MessageBoxW(owner, wide(std::u16string(text)), wide(std::u16string(messageBoxTitle)),
                 MB_OK | modality);
-    for (HWND window : disabled) {
+    for (HWND window : others) {
         if (IsWindow(window) != FALSE) {
             EnableWindow(window, TRUE);
         }

@@ -35,8 +35,6 @@ public:
     [[noreturn]] void stopProgram(const std::string& reason) override;
 
 private:
-    [[nodiscard]] Win32Window& loaded(WindowId id) const { return *windows_.at(indexOf(id)); }
-
     std::array<std::unique_ptr<Win32Window>, allWindows.size()> windows_;
 };
 
