@@ -20,11 +20,6 @@
 namespace quillory {
 namespace {
 
-QRect toPixels(const Rect& rect) {
-    return {twipsToPixels(rect.left), twipsToPixels(rect.top), twipsToPixels(rect.width),
-            twipsToPixels(rect.height)};
-}
-
 // A push button whose caption wraps onto more lines when it is too long for
 // one, and which is pressed at once when its access key is typed, taking the
 // focus as a native dialog's button does (Qt would animate the press first).
@@ -65,10 +60,9 @@ Colour toColour(const QColor& colour) {
 }
 
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-// A multi-line box. Qt 6.4.2 lets an input method's text into a read-only
-// box that can be selected with the mouse (QWidgetTextControl accepts the
-// commit, and the box tells input methods it takes them); a read-only box
-// here takes none. Qt 6.8 tells input methods that such a box takes none.
+// A multi-line box that, read-only, takes no input method's text: Qt 6.4.2's
+// takes it where the mouse can select (QWidgetTextControl accepts the commit);
+// Qt 6.8 tells input methods that such a box takes none.
 class TextArea final : public QPlainTextEdit {
 public:
     using QPlainTextEdit::QPlainTextEdit;
@@ -165,8 +159,8 @@ void QtWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-QWidget* QtWindow::createControl(const ControlLayout& control, QtFonts& fonts,
-                                 const ButtonHandler& onButton) {
+void QtWindow::createControl(const ControlLayout& control, QtFonts& fonts,
+                             const ButtonHandler& onButton) {
     QWidget* widget = nullptr;
     switch (control.kind) {
     case ControlKind::Label: {
@@ -189,12 +183,13 @@ QWidget* QtWindow::createControl(const ControlLayout& control, QtFonts& fonts,
     }
     widget->setObjectName(toQString(control.name));
     widget->setFocusPolicy(control.takesFocus() ? Qt::StrongFocus : Qt::NoFocus);
-    widget->setGeometry(toPixels(control.rect));
+    const Rect& r = control.rect;
+    widget->setGeometry(twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width),
+                        twipsToPixels(r.height));
     if (control.font) {
         widget->setFont(fonts.font(*control.font));
     }
     applyAccessibleName(*widget, control);
-    return widget;
 }
 
 QWidget* QtWindow::control(std::string_view name) const {

@@ -25,8 +25,7 @@ private:
     // Draws each label that has a colour of its own so that it can be read
     // on the window's palette.
     void applyColours();
-    QWidget* createControl(const ControlLayout& control, QtFonts& fonts,
-                           const ButtonHandler& onButton);
+    void createControl(const ControlLayout& control, QtFonts& fonts, const ButtonHandler& onButton);
 
     const WindowLayout& layout_;
     CloseHandler onClose_;
