@@ -2,7 +2,8 @@
 
 #include <windows.h>
 
-#include <utility>
+#include <memory>
+#include <type_traits>
 
 namespace quillory::win32 {
 
@@ -11,20 +12,14 @@ namespace quillory::win32 {
 class GdiFont {
 public:
     explicit GdiFont(const LOGFONTW& font) : handle_(CreateFontIndirectW(&font)) {}
-    GdiFont(GdiFont&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    GdiFont& operator=(GdiFont&&) = delete;
-    GdiFont(const GdiFont&) = delete;
-    GdiFont& operator=(const GdiFont&) = delete;
-    ~GdiFont() {
-        if (handle_ != nullptr) {
-            DeleteObject(handle_);
-        }
-    }
 
-    [[nodiscard]] HFONT handle() const { return handle_; }
+    [[nodiscard]] HFONT handle() const { return handle_.get(); }
 
 private:
-    HFONT handle_ = nullptr;
+    struct Delete {
+        void operator()(HFONT font) const { DeleteObject(font); }
+    };
+    std::unique_ptr<std::remove_pointer_t<HFONT>, Delete> handle_;
 };
 
 }  // namespace quillory::win32
