@@ -21,8 +21,6 @@ public:
     ~AccessibleInterfaces() override;
     AccessibleInterfaces(const AccessibleInterfaces&) = delete;
     AccessibleInterfaces& operator=(const AccessibleInterfaces&) = delete;
-    AccessibleInterfaces(AccessibleInterfaces&&) = delete;
-    AccessibleInterfaces& operator=(AccessibleInterfaces&&) = delete;
 
     void accessibilityActiveChanged(bool active) override;
 };

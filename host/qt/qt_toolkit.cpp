@@ -76,8 +76,7 @@ void QtToolkit::destroy(WindowId id) {
     QPointer<QtWindow>& slot = windows_.at(indexOf(id));
     // Hidden now, deleted when it is built again or the program ends: it may
     // be inside one of its own buttons' click signals, and Qt 6.4's Wayland
-    // backend may still be taking the compositor's last frame for it on
-    // another thread, which touches the window after it is gone.
+    // backend may still be handling its last frame (see release).
     slot->hide();
     unloaded_.at(indexOf(id)) = slot;
     slot = nullptr;

@@ -15,8 +15,6 @@ class QtToolkit final : public Toolkit {
 public:
     QtToolkit();
     ~QtToolkit() override;
-    QtToolkit(const QtToolkit&) = delete;
-    QtToolkit& operator=(const QtToolkit&) = delete;
 
     // The loaded window, or nullptr.
     [[nodiscard]] QtWindow* window(WindowId id) const { return windows_.at(indexOf(id)); }

@@ -15,8 +15,6 @@ public:
     ~WaylandClient();
     WaylandClient(const WaylandClient&) = delete;
     WaylandClient& operator=(const WaylandClient&) = delete;
-    WaylandClient(WaylandClient&&) = delete;
-    WaylandClient& operator=(WaylandClient&&) = delete;
 
     // The library is there, with every call below.
     [[nodiscard]] bool found() const { return found_; }
