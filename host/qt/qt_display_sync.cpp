@@ -1,12 +1,12 @@
 #include "host/qt/qt_display_sync.h"
 
+#include <dlfcn.h>
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformintegration.h>
 #include <qpa/qplatformnativeinterface.h>
+#include <wayland-client-core.h>
 
 #include <QGuiApplication>
-
-#include "host/qt/wayland_client.h"
 
 namespace quillory {
 
@@ -17,13 +17,20 @@ void syncWithDisplay() {
     }
     // A round trip on Qt's own connection, from this thread, as Qt's Wayland
     // backend makes one itself. Reading the answer waits for every reader that
-    // has prepared to read, the reader thread among them.
+    // has prepared to read, the reader thread among them. The library is the
+    // one Qt's Wayland plugin loaded: the program does not link it.
     void* display =
         QGuiApplication::platformNativeInterface()->nativeResourceForIntegration("wl_display");
-    const WaylandClient client(WaylandClient::Load::IfLoaded);
-    if (display != nullptr && client.found()) {
-        client.roundTrip(static_cast<wl_display*>(display));
+    void* library = dlopen("libwayland-client.so.0", RTLD_LAZY | RTLD_NOLOAD);
+    if (library == nullptr) {
+        return;
     }
+    const auto roundTrip =
+        reinterpret_cast<decltype(&wl_display_roundtrip)>(dlsym(library, "wl_display_roundtrip"));
+    if (display != nullptr && roundTrip != nullptr) {
+        roundTrip(static_cast<wl_display*>(display));
+    }
+    dlclose(library);
 }
 
 }  // namespace quillory

@@ -1,5 +1,6 @@
 #include "host/qt/qt_startup.h"
 
+#include <dlfcn.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <wayland-client-protocol.h>
@@ -9,12 +10,54 @@
 #include <cstdint>
 #include <string_view>
 
-#include "host/qt/wayland_client.h"
-
 namespace quillory {
 namespace {
 
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// The calls of libwayland-client the check below makes, looked up at run
+// time: on X11 the program starts without the library.
+class WaylandClient {
+public:
+    WaylandClient() : library_(dlopen("libwayland-client.so.0", RTLD_LAZY)) {
+        found_ = library_ != nullptr && lookUp(connect, "wl_display_connect") &&
+                 lookUp(disconnect, "wl_display_disconnect") &&
+                 lookUp(roundTrip, "wl_display_roundtrip") &&
+                 lookUp(marshalFlags, "wl_proxy_marshal_flags") &&
+                 lookUp(addListener, "wl_proxy_add_listener") &&
+                 lookUp(version, "wl_proxy_get_version") && lookUp(destroy, "wl_proxy_destroy") &&
+                 lookUp(registryInterface, "wl_registry_interface");
+    }
+    ~WaylandClient() {
+        if (library_ != nullptr) {
+            dlclose(library_);
+        }
+    }
+    WaylandClient(const WaylandClient&) = delete;
+    WaylandClient& operator=(const WaylandClient&) = delete;
+
+    // The library is there, with every call below.
+    [[nodiscard]] bool found() const { return found_; }
+
+    decltype(&wl_display_connect) connect = nullptr;
+    decltype(&wl_display_disconnect) disconnect = nullptr;
+    decltype(&wl_display_roundtrip) roundTrip = nullptr;
+    decltype(&wl_proxy_marshal_flags) marshalFlags = nullptr;
+    decltype(&wl_proxy_add_listener) addListener = nullptr;
+    decltype(&wl_proxy_get_version) version = nullptr;
+    decltype(&wl_proxy_destroy) destroy = nullptr;
+    const wl_interface* registryInterface = nullptr;
+
+private:
+    template <typename Symbol>
+    bool lookUp(Symbol& symbol, const char* name) {
+        symbol = reinterpret_cast<Symbol>(dlsym(library_, name));
+        return symbol != nullptr;
+    }
+
+    void* library_;
+    bool found_ = false;
+};
+
 // Qt 6.4 draws window frames on Wayland only through its EGL client-buffer
 // integration, which loads the GPU driver (Mesa's: some 50 MB and half the
 // start-up) though the program draws in shared memory. Where the compositor
@@ -33,7 +76,7 @@ void forgetGlobal(void* /*offered*/, wl_registry* /*registry*/, std::uint32_t /*
 // Reads the compositor's globals on a connection of the program's own,
 // closed before Qt opens its own.
 bool compositorFramesWindows() {
-    const WaylandClient client(WaylandClient::Load::Now);
+    const WaylandClient client;
     wl_display* display = client.found() ? client.connect(nullptr) : nullptr;
     if (display == nullptr) {
         return false;
