@@ -23,8 +23,4 @@ struct NativeStyle {
 // it, the largest smaller size of it that shows the caption whole.
 [[nodiscard]] LOGFONTW fittedFont(LOGFONTW font, const ControlLayout& control, UINT dpi);
 
-[[nodiscard]] inline COLORREF colorRef(const Colour& colour) {
-    return RGB(colour.red, colour.green, colour.blue);
-}
-
 }  // namespace quillory::win32

@@ -73,11 +73,9 @@ Win32Window::Win32Window(const WindowLayout& layout, ButtonHandler onButton, Clo
         WNDCLASSEXW windowClass{};
         windowClass.cbSize = sizeof(windowClass);
         windowClass.lpfnWndProc = &Win32Window::procedure;
-        // A dialog's class, whose default procedure is Windows' dialog
-        // manager: it gives the focus back to the control that had it when
-        // the window is activated again, and passes Tab on from a multi-line
-        // box (WM_NEXTDLGCTL). Enter and Escape still press nothing, as no
-        // control has IDOK or IDCANCEL, and the close box asks the host.
+        // A dialog's class, so that Windows' dialog manager gives the focus
+        // back to the control that had it on activation and passes Tab on from
+        // a multi-line box; no control has IDOK or IDCANCEL for Enter or Escape.
         windowClass.cbWndExtra = DLGWINDOWEXTRA;
         windowClass.hInstance = instance();
         windowClass.hIcon = programIcon(GetSystemMetrics(SM_CXICON));
@@ -186,9 +184,8 @@ void Win32Window::sizeClientArea() {
     const SIZE frame = frameSize(width, height, native.style, native.exStyle, dpi_);
     const UINT flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
     SetWindowPos(handle_, nullptr, 0, 0, frame.cx, frame.cy, flags);
-    // The frame drawn may differ from the one computed for the DPI (a
-    // caption that wraps, a system that scales frames its own way): make
-    // up the difference so the client area is exact.
+    // The frame drawn may differ from the one computed (a caption that wraps,
+    // a system that scales frames its own way): the difference is made up.
     GetClientRect(handle_, &client);
     if (client.right != width || client.bottom != height) {
         SetWindowPos(handle_, nullptr, 0, 0, frame.cx + width - client.right,
@@ -217,7 +214,17 @@ LRESULT CALLBACK Win32Window::procedure(HWND window, UINT message, WPARAM wParam
 
 LRESULT Win32Window::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_COMMAND: return onCommand(wParam, lParam);
+    case WM_COMMAND: {
+        // Enter and Escape send IDOK and IDCANCEL with no control behind them.
+        const ControlLayout* control = controlLayout(reinterpret_cast<HWND>(lParam));
+        if (HIWORD(wParam) == BN_CLICKED && control != nullptr &&
+            control->kind == ControlKind::Button) {
+            // The handler may destroy this window: nothing of it is used afterwards.
+            const ButtonHandler handler = onButton_;
+            handler(control->name);
+        }
+        return 0;
+    }
     case WM_CLOSE: {
         // The host decides; the window may be gone when the handler returns.
         const CloseHandler close = onClose_;
@@ -243,23 +250,11 @@ LRESULT Win32Window::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-LRESULT Win32Window::onCommand(WPARAM wParam, LPARAM lParam) {
-    // Enter and Escape send IDOK and IDCANCEL with no control behind them.
-    const ControlLayout* control = controlLayout(reinterpret_cast<HWND>(lParam));
-    if (HIWORD(wParam) != BN_CLICKED || control == nullptr ||
-        control->kind != ControlKind::Button) {
-        return 0;
-    }
-    // The handler may destroy this window: nothing of it is used afterwards.
-    const ButtonHandler handler = onButton_;
-    handler(control->name);
-    return 0;
-}
-
 LRESULT Win32Window::onStaticColour(HDC dc, HWND control) {
     const ControlLayout* found = controlLayout(control);
     if (found != nullptr && found->colour) {
-        SetTextColor(dc, colorRef(readableColour(*found->colour, systemPalette())));
+        const Colour shown = readableColour(*found->colour, systemPalette());
+        SetTextColor(dc, RGB(shown.red, shown.green, shown.blue));
         SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     }

@@ -35,12 +35,10 @@ public:
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT onCommand(WPARAM wParam, LPARAM lParam);
     LRESULT onStaticColour(HDC dc, HWND control);
     void onDpiChanged(UINT dpi, const RECT& suggested);
 
-    // The fonts of the controls, for the window's DPI.
-    void createFonts();
+    void createFonts();  // for the window's DPI
     void createControls();
     // Gives the window the layout's client size at its DPI, if it has not.
     void sizeClientArea();
