@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <string>
-#include <string_view>
 
 // wchar_t is UTF-16 on Windows, as are the program's strings: they pass to
 // the wide-character API with a cast, never a conversion.
@@ -21,16 +20,6 @@ inline std::u16string windowText(HWND window) {
     const int copied = GetWindowTextW(window, reinterpret_cast<wchar_t*>(text.data()), length + 1);
     text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
     return text;
-}
-
-// A message from the C++ library, which is UTF-8 or plain ASCII.
-inline std::u16string fromUtf8(std::string_view text) {
-    const int size = static_cast<int>(text.size());
-    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
-    std::u16string converted(static_cast<std::size_t>(length), u'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), size, reinterpret_cast<wchar_t*>(converted.data()),
-                        length);
-    return converted;
 }
 
 }  // namespace quillory::win32

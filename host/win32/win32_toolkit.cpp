@@ -92,7 +92,13 @@ void Win32Toolkit::messageBox(std::u16string_view text) {
 void Win32Toolkit::endRun() { PostQuitMessage(0); }
 
 void Win32Toolkit::stopProgram(const std::string& reason) {
-    MessageBoxW(nullptr, wide(fromUtf8(reason)), wide(std::u16string(messageBoxTitle)),
+    // UTF-8, or plain ASCII from the C++ library.
+    const int size = static_cast<int>(reason.size());
+    const int length = MultiByteToWideChar(CP_UTF8, 0, reason.data(), size, nullptr, 0);
+    std::u16string text(static_cast<std::size_t>(length), u'\0');
+    MultiByteToWideChar(CP_UTF8, 0, reason.data(), size, reinterpret_cast<wchar_t*>(text.data()),
+                        length);
+    MessageBoxW(nullptr, wide(text), wide(std::u16string(messageBoxTitle)),
                 MB_OK | MB_ICONERROR | MB_TASKMODAL);
     ExitProcess(EXIT_FAILURE);
 }
