@@ -14,18 +14,25 @@ namespace quillory {
 namespace {
 
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// Qt 6.4 draws window frames on Wayland only through its EGL client-buffer
+// integration, which loads the GPU driver (Mesa's: some 50 MB and half the
+// start-up) though the program draws in shared memory. Where the compositor
+// frames windows itself (xdg-decoration: KDE, sway, wlroots), Qt is asked to
+// go without it; under GNOME's mutter Qt's frame is the only title bar, and
+// it stays. Qt 6.8 loads no GPU driver for a program like this one.
+
 // The calls of libwayland-client the check below makes, looked up at run
 // time: on X11 the program starts without the library.
 class WaylandClient {
 public:
     WaylandClient() : library_(dlopen("libwayland-client.so.0", RTLD_LAZY)) {
-        found_ = library_ != nullptr && lookUp(connect, "wl_display_connect") &&
-                 lookUp(disconnect, "wl_display_disconnect") &&
-                 lookUp(roundTrip, "wl_display_roundtrip") &&
-                 lookUp(marshalFlags, "wl_proxy_marshal_flags") &&
-                 lookUp(addListener, "wl_proxy_add_listener") &&
-                 lookUp(version, "wl_proxy_get_version") && lookUp(destroy, "wl_proxy_destroy") &&
-                 lookUp(registryInterface, "wl_registry_interface");
+        found = library_ != nullptr && lookUp(connect, "wl_display_connect") &&
+                lookUp(disconnect, "wl_display_disconnect") &&
+                lookUp(roundTrip, "wl_display_roundtrip") &&
+                lookUp(marshalFlags, "wl_proxy_marshal_flags") &&
+                lookUp(addListener, "wl_proxy_add_listener") &&
+                lookUp(version, "wl_proxy_get_version") && lookUp(destroy, "wl_proxy_destroy") &&
+                lookUp(registryInterface, "wl_registry_interface");
     }
     ~WaylandClient() {
         if (library_ != nullptr) {
@@ -35,9 +42,7 @@ public:
     WaylandClient(const WaylandClient&) = delete;
     WaylandClient& operator=(const WaylandClient&) = delete;
 
-    // The library is there, with every call below.
-    [[nodiscard]] bool found() const { return found_; }
-
+    bool found = false;  // the library is there, with every call below
     decltype(&wl_display_connect) connect = nullptr;
     decltype(&wl_display_disconnect) disconnect = nullptr;
     decltype(&wl_display_roundtrip) roundTrip = nullptr;
@@ -55,15 +60,8 @@ private:
     }
 
     void* library_;
-    bool found_ = false;
 };
 
-// Qt 6.4 draws window frames on Wayland only through its EGL client-buffer
-// integration, which loads the GPU driver (Mesa's: some 50 MB and half the
-// start-up) though the program draws in shared memory. Where the compositor
-// frames windows itself (xdg-decoration: KDE, sway, wlroots), Qt is asked to
-// go without it; under GNOME's mutter Qt's frame is the only title bar, and
-// it stays. Qt 6.8 loads no GPU driver for a program like this one.
 void noteGlobal(void* offered, wl_registry* /*registry*/, std::uint32_t /*name*/,
                 const char* interface, std::uint32_t /*version*/) {
     if (std::string_view(interface) == "zxdg_decoration_manager_v1") {
@@ -77,7 +75,7 @@ void forgetGlobal(void* /*offered*/, wl_registry* /*registry*/, std::uint32_t /*
 // closed before Qt opens its own.
 bool compositorFramesWindows() {
     const WaylandClient client;
-    wl_display* display = client.found() ? client.connect(nullptr) : nullptr;
+    wl_display* display = client.found ? client.connect(nullptr) : nullptr;
     if (display == nullptr) {
         return false;
     }
