@@ -66,8 +66,7 @@ struct ControlLayout {
     std::optional<Colour> colour{};  // the default text colour when absent
     TextBoxStyle textBox{};
     // What a screen reader calls the control where its caption does not say
-    // it: a text box is named after its heading. A label given a name shows
-    // a value, and is announced as "name: caption".
+    // it: a text box is named after its heading (see spokenText for labels).
     std::u16string_view accessibleName{};
     // A label whose spoken text a screen reader adds after the control's
     // own, following it as it changes: the verb an answer box asks about.

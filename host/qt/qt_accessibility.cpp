@@ -24,10 +24,10 @@ QAccessibleInterface* programInterface(const QString& /*className*/, QObject* ob
     if (auto* box = qobject_cast<LineBox*>(object)) {
         return lineBoxInterface(box);
     }
-    // Orca speaks a notification as it shows, whatever has the focus. Qt 6.4.2
-    // sends a name change with the object instead of the new name, which
-    // Orca 43.1 does not speak; with a plain label's role the screen-reader
-    // test shows whether a newer pair speaks the verb after Next.
+    // Orca speaks a notification as it shows, whatever has the focus: Qt 6.4.2
+    // sends a name change without the new name, which Orca 43.1 does not speak
+    // (with a plain label's role, the screen-reader test shows whether a newer
+    // pair speaks the verb after Next).
     if (auto* label = qobject_cast<QLabel*>(object);
         label && label->property(showsValue).toBool()) {
         return new QAccessibleWidget(label, QAccessible::Notification);

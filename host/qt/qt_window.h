@@ -22,8 +22,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    // Draws each label that has a colour of its own so that it can be read
-    // on the window's palette.
+    // Draws each label that has a colour of its own readably on the palette.
     void applyColours();
     void createControl(const ControlLayout& control, QtFonts& fonts, const ButtonHandler& onButton);
 

@@ -2,9 +2,8 @@
 
 #include <windows.h>
 
-// Pixel sizes for the DPI a window is shown at. The per-monitor functions
-// are looked up at run time, so the program still starts on Windows that
-// lacks them and falls back to the system DPI there.
+// Pixel sizes for the DPI a window is shown at. The per-monitor functions are
+// looked up at run time: where Windows lacks them, the system DPI serves.
 namespace quillory::win32 {
 
 // WM_DPICHANGED, which Windows 8.1 and later send when a window moves to a
