@@ -56,13 +56,15 @@ LOGFONTW layoutFont(const Font& font, UINT dpi) {
 }
 
 LOGFONTW fittedFont(LOGFONTW font, const ControlLayout& control, UINT dpi) {
-    // A button draws its caption inside its focus rectangle, 4 pixels in at
-    // 96 DPI. It lays the caption out in that room, then draws it in the
-    // rectangle that took, where Wine lays it out again: what shows is that.
-    const int edge = control.kind == ControlKind::Button ? MulDiv(4, static_cast<int>(dpi), 96) : 0;
-    const int width = twipsToPixels(control.rect.width, static_cast<int>(dpi)) - 2 * edge;
-    const int height = twipsToPixels(control.rect.height, static_cast<int>(dpi)) - 2 * edge;
-    const UINT flags = DT_CALCRECT | DT_WORDBREAK | (edge != 0 ? DT_CENTER : DT_NOPREFIX);
+    // A button lays its caption out inside its 2-pixel frame and a pixel of
+    // margin, at any DPI, and centres the rectangle that took in the frame.
+    // Wine 8 then lays it out again at that rectangle's width, which may break
+    // a line a word early and run a line further down: every line must end
+    // inside the frame. A label draws from its top.
+    const bool button = control.kind == ControlKind::Button;
+    const int width = twipsToPixels(control.rect.width, static_cast<int>(dpi)) - (button ? 6 : 0);
+    const int height = twipsToPixels(control.rect.height, static_cast<int>(dpi)) - (button ? 4 : 0);
+    const UINT flags = DT_CALCRECT | DT_WORDBREAK | (button ? DT_CENTER : DT_NOPREFIX);
     const std::u16string caption(control.caption);
     HDC dc = GetDC(nullptr);
     for (; control.kind != ControlKind::TextBox && font.lfHeight < -1; ++font.lfHeight) {
@@ -73,7 +75,8 @@ LOGFONTW fittedFont(LOGFONTW font, const ControlLayout& control, UINT dpi) {
         RECT shown{0, 0, laid.right, 0};
         DrawTextW(dc, wide(caption), -1, &shown, flags);
         SelectObject(dc, before);
-        if (std::max(laid.right, shown.right) <= width && shown.bottom <= height) {
+        const LONG top = button ? (height - laid.bottom) / 2 : 0;
+        if (std::max(laid.right, shown.right) <= width && top + shown.bottom <= height) {
             break;
         }
     }
