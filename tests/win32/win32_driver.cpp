@@ -11,6 +11,7 @@
 
 #include "gui/driver.h"
 #include "host/win32/dpi.h"
+#include "host/win32/gdi_font.h"
 #include "host/win32/wide_text.h"
 #include "host/win32/win32_toolkit.h"
 
@@ -122,13 +123,15 @@ void giveCaption(ControlView& view, HWND control) {
     });
 }
 
-// The button with no ink of a caption: a hidden twin of its style, size, font and focus. Its
-// caption is a space, as a button with none draws no focus rectangle.
-std::vector<std::uint32_t> blankOf(HWND button, int width, int height) {
+// A hidden twin of a button, of its style, size and focus, with the caption and font. With a
+// space for caption it shows the button with no ink of one, as a button with none draws no
+// focus rectangle.
+std::vector<std::uint32_t> twinOf(HWND button, const wchar_t* caption, HFONT font, int width,
+                                  int height) {
     const auto style = static_cast<DWORD>(GetWindowLongW(button, GWL_STYLE) & ~WS_VISIBLE);
-    HWND twin = CreateWindowExW(WS_EX_NOPARENTNOTIFY, L"Button", L" ", style, 0, 0, width, height,
-                                GetParent(button), nullptr, nullptr, nullptr);
-    SendMessageW(twin, WM_SETFONT, static_cast<WPARAM>(SendMessageW(button, WM_GETFONT, 0, 0)), 0);
+    HWND twin = CreateWindowExW(WS_EX_NOPARENTNOTIFY, L"Button", caption, style, 0, 0, width,
+                                height, GetParent(button), nullptr, nullptr, nullptr);
+    SendMessageW(twin, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
     SendMessageW(twin, GetFocus() == button ? WM_SETFOCUS : WM_NULL, 0, 0);
     auto pixels = painted(width, height, [twin](HDC dc) {
         SendMessageW(twin, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc),
@@ -136,6 +139,29 @@ std::vector<std::uint32_t> blankOf(HWND button, int width, int height) {
     });
     DestroyWindow(twin);
     return pixels;
+}
+
+// Whether a twin of the button in the font shows as many pixels of its caption's ink as the
+// caption drawn alone on one line.
+bool showsWhole(HWND button, const LOGFONTW& font, int width, int height) {
+    const std::u16string caption = win32::windowText(button);
+    const win32::GdiFont trial(font);
+    const auto drawn = twinOf(button, win32::wide(caption), trial.handle(), width, height);
+    const auto blank = twinOf(button, L" ", trial.handle(), width, height);
+    const auto alone = painted(4 * width, height, [&](HDC dc) {
+        RECT sheet{0, 0, 4 * width, height};
+        FillRect(dc, &sheet, GetSysColorBrush(COLOR_BTNFACE));
+        SelectObject(dc, trial.handle());
+        SetBkMode(dc, TRANSPARENT);
+        DrawTextW(dc, win32::wide(caption), -1, &sheet, DT_SINGLELINE);
+    });
+    std::ptrdiff_t shown = 0;
+    for (std::size_t at = 0; at < drawn.size(); ++at) {
+        shown += drawn[at] != blank[at] ? 1 : 0;
+    }
+    const auto whole =
+        std::ranges::count_if(alone, [face = alone.back()](auto p) { return p != face; });
+    return std::abs(shown - whole) <= whole / 20 + 5;
 }
 
 ControlView viewOf(std::string_view name, HWND control, UINT dpi) {
@@ -159,14 +185,19 @@ ControlView viewOf(std::string_view name, HWND control, UINT dpi) {
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
                &font);
     const LOGFONTW standard = win32::messageFont(dpi);
-    // A caption fitted to its control keeps the window's face at a smaller size.
-    if (font.lfHeight < standard.lfHeight || lstrcmpW(font.lfFaceName, standard.lfFaceName) != 0) {
+    // A caption fitted to its control keeps the window's face at a smaller size, a button's only
+    // where the window's font would not show it whole.
+    if (font.lfHeight < standard.lfHeight || lstrcmpW(font.lfFaceName, standard.lfFaceName) != 0 ||
+        (font.lfHeight > standard.lfHeight && view.kind == "button" &&
+         showsWhole(control, standard, view.place[2], view.place[3]))) {
         view.points = -font.lfHeight * 72.0 / dpi;
     }
     if (view.kind != "box") {
         giveCaption(view, control);
-        view.blank = view.kind == "button" ? blankOf(control, view.place[2], view.place[3])
-                                           : std::vector<std::uint32_t>{};
+        const auto shownFont = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+        view.blank = view.kind == "button"
+                         ? twinOf(control, L" ", shownFont, view.place[2], view.place[3])
+                         : std::vector<std::uint32_t>{};
     }
     return view;
 }
