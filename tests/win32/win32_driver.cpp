@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <numeric>
 
 #include "gui/driver.h"
 #include "host/win32/dpi.h"
@@ -141,27 +142,19 @@ std::vector<std::uint32_t> twinOf(HWND button, const wchar_t* caption, HFONT fon
     return pixels;
 }
 
-// Whether a twin of the button in the font shows as many pixels of its caption's ink as the
-// caption drawn alone on one line.
+// Whether a twin of the button in the font shows as much ink of its caption (pixels off a
+// blank twin's) as a twin four times as wide, where it is whole on one line.
 bool showsWhole(HWND button, const LOGFONTW& font, int width, int height) {
     const std::u16string caption = win32::windowText(button);
     const win32::GdiFont trial(font);
-    const auto drawn = twinOf(button, win32::wide(caption), trial.handle(), width, height);
-    const auto blank = twinOf(button, L" ", trial.handle(), width, height);
-    const auto alone = painted(4 * width, height, [&](HDC dc) {
-        RECT sheet{0, 0, 4 * width, height};
-        FillRect(dc, &sheet, GetSysColorBrush(COLOR_BTNFACE));
-        SelectObject(dc, trial.handle());
-        SetBkMode(dc, TRANSPARENT);
-        DrawTextW(dc, win32::wide(caption), -1, &sheet, DT_SINGLELINE);
-    });
-    std::ptrdiff_t shown = 0;
-    for (std::size_t at = 0; at < drawn.size(); ++at) {
-        shown += drawn[at] != blank[at] ? 1 : 0;
-    }
-    const auto whole =
-        std::ranges::count_if(alone, [face = alone.back()](auto p) { return p != face; });
-    return std::abs(shown - whole) <= whole / 20 + 5;
+    const auto ink = [&](int across) {
+        const auto drawn = twinOf(button, win32::wide(caption), trial.handle(), across, height);
+        const auto blank = twinOf(button, L" ", trial.handle(), across, height);
+        return std::inner_product(drawn.begin(), drawn.end(), blank.begin(), std::ptrdiff_t{0},
+                                  std::plus<>(), std::not_equal_to<>());
+    };
+    const auto whole = ink(4 * width);
+    return std::abs(ink(width) - whole) <= whole / 20 + 5;
 }
 
 ControlView viewOf(std::string_view name, HWND control, UINT dpi) {
@@ -182,8 +175,8 @@ ControlView viewOf(std::string_view name, HWND control, UINT dpi) {
         view.style += view.kind == "box" && (style & bit) != 0 ? word : "";
     }
     LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
-               &font);
+    const auto shownFont = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+    GetObjectW(shownFont, sizeof font, &font);
     const LOGFONTW standard = win32::messageFont(dpi);
     // A caption fitted to its control keeps the window's face at a smaller size, a button's only
     // where the window's font would not show it whole.
@@ -194,7 +187,6 @@ ControlView viewOf(std::string_view name, HWND control, UINT dpi) {
     }
     if (view.kind != "box") {
         giveCaption(view, control);
-        const auto shownFont = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
         view.blank = view.kind == "button"
                          ? twinOf(control, L" ", shownFont, view.place[2], view.place[3])
                          : std::vector<std::uint32_t>{};
