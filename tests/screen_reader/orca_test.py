@@ -58,10 +58,13 @@ class Speech:  # what Orca has said
         found = re.findall(r"SPEECH OUTPUT: '(.*?)' ?\{", self.text, re.S)
         return [re.sub(r"\s*\n\s*", " ", line) for line in found]
 
-    def expect(self, wanted, orca):  # every wanted line, said since the last step
+    def heard(self, line):  # since the last step; "a | b" is either of two lines
+        return any(choice in self.lines()[self._heard:] for choice in line.split(" | "))
+
+    def expect(self, wanted, orca):  # every wanted line
         deadline = time.monotonic() + PATIENCE
         with self._changed:
-            while not all(line in self.lines()[self._heard:] for line in wanted):
+            while not all(self.heard(line) for line in wanted):
                 left = deadline - time.monotonic()
                 if left <= 0 or orca.poll() is not None:
                     said = self.lines()[self._heard:]
