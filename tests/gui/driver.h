@@ -50,13 +50,11 @@ class Driver {  // NOLINT(cppcoreguidelines-special-member-functions): never cop
 public:
     virtual ~Driver() = default;
 
-    // The toolkit of one run, whose windows the driver then looks at.
-    [[nodiscard]] virtual std::unique_ptr<Toolkit> makeToolkit() = 0;
-    virtual void started() {}  // the menu is shown
-    virtual void stopped() {}  // the toolkit is gone
+    // The toolkit of the driver's one run, whose windows it looks at.
+    [[nodiscard]] virtual Toolkit& toolkit() = 0;
     // Runs work from the event loop; modal loops, a message box's too, run it.
     virtual void post(std::function<void()> work) = 0;
-    virtual int runLoop() = 0;        // until the run ends or quit() is called
+    virtual int runLoop() = 0;        // the menu shown, until the run ends or quit() is called
     virtual void quit(int code) = 0;  // leaves every running loop
     // Whether what the last action caused is handled, the loop having had this many turns.
     virtual bool settled(int turns) = 0;

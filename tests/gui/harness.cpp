@@ -215,25 +215,14 @@ std::vector<std::string> expectedLayout(std::string_view window, int dpi) {
     return lines;
 }
 
-// Whether the control is a text box, by its reference layout; a writable one.
-bool isBox(const std::string& target, bool writable) {
-    const auto dot = target.find('.');
-    const auto lines = expectedLayout(target.substr(0, dot), 96);
-    return dot != std::string::npos && std::ranges::any_of(lines, [&](const std::string& line) {
-               return line.starts_with("  " + target.substr(dot + 1) + " box [") &&
-                      !(writable && line.find("readonly") != std::string::npos);
-           });
-}
-
 // Runs the steps on a program of its own, started as its main starts it.
 class Runner {
 public:
     Runner(Driver& driver, const std::vector<Step>& steps) : d_(driver), steps_(steps) {}
 
     void run() {
-        host_.emplace(*toolkit_, makeWindows());
+        host_.emplace(d_.toolkit(), makeWindows());
         host_->start(WindowId::Form1);
-        d_.started();
         schedule();
         const int code = d_.runLoop();
         *alive_ = false;
@@ -242,12 +231,18 @@ public:
             doNext();
         }
         host_.reset();
-        toolkit_.reset();
-        d_.stopped();
     }
 
 private:
     [[nodiscard]] bool ended() const { return host_->runEnded(); }
+
+    // Whether the target is a text box as the program lays it out; a writable one.
+    [[nodiscard]] bool isBox(const Step& s, bool writable) const {
+        const auto* id = std::ranges::find(allWindows, s.window(), nameOf);
+        const auto* c = id != allWindows.end() ? host_->layoutOf(*id).find(s.control()) : nullptr;
+        return c != nullptr && c->kind == ControlKind::TextBox &&
+               !(writable && c->textBox.readOnly);
+    }
 
     static WindowId windowOf(const Step& s) {
         const auto* id = std::ranges::find(allWindows, s.window(), nameOf);
@@ -303,14 +298,14 @@ private:
     // box OK pressed is gone, a clicked box has the focus, typed text is in the box.
     std::function<bool()> effectOf(const Step& s) {
         const bool box = d_.box().has_value();
-        const Step into{Text, d_.focus()};  // where typing goes
+        const Step into{.target = d_.focus()};  // where typing goes
         if (s.kind == Ok && box) {
             return [this] { return !d_.box(); };
         }
-        if (s.kind == Click && !box && d_.shown(windowOf(s)) && isBox(s.target, false)) {
+        if (s.kind == Click && !box && d_.shown(windowOf(s)) && isBox(s, false)) {
             return [this, s] { return d_.focus() == s.target; };
         }
-        if (s.kind == Type && !box && isBox(into.target, true)) {
+        if (s.kind == Type && !box && isBox(into, true)) {
             return [this, s, w = windowOf(into), c = into.control()] {
                 return d_.text(w, c).find(s.text) != std::u16string::npos;
             };
@@ -350,7 +345,8 @@ private:
             return;
         }
         turns_ = 0;
-        EXPECT_TRUE(done_()) << "step " << next_ << " never took effect: " << steps_[next_ - 1];
+        EXPECT_TRUE(done_()) << "step " << next_
+                             << " never took effect: " << steps_[next_ - 1].line;
         done_ = [] { return true; };
         if (next_ < steps_.size()) {
             schedule();
@@ -363,7 +359,7 @@ private:
 
     void doNext() {
         const Step& step = steps_[next_++];
-        SCOPED_TRACE(testing::Message() << "step " << next_ << ": " << step);
+        SCOPED_TRACE(testing::Message() << "step " << next_ << ": " << step.line);
         deadline_ = std::chrono::steady_clock::now() + patience;
         done_ = effectOf(step);
         perform(step);  // may run a message box's loop, and the next steps in it
@@ -371,7 +367,6 @@ private:
 
     Driver& d_;
     const std::vector<Step>& steps_;
-    std::unique_ptr<Toolkit> toolkit_ = d_.makeToolkit();
     std::optional<WindowHost> host_;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     std::function<bool()> done_ = [] { return true; };  // the last action's effect

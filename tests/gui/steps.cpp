@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
+#include <stdexcept>
 
 namespace quillory::gui {
 namespace {
@@ -10,17 +10,6 @@ namespace {
 constexpr std::array<std::string_view, 16> kindNames{
     "Click", "Type",  "Press",     "CloseBox", "Ok",  "Windows", "Text",  "VerbList",
     "AtTop", "Named", "Described", "Focus",    "Box", "NoBox",   "Ended", "Layout"};
-
-std::string quoted(std::u16string_view text) {
-    std::string out = "\"";
-    for (const char16_t unit : text) {
-        std::array<char, 8> escaped{};
-        std::snprintf(escaped.data(), escaped.size(), "\\u%04x", static_cast<unsigned>(unit));
-        const bool plain = unit >= 0x20 && unit < 0x7f && unit != u'"' && unit != u'\\';
-        out += plain ? std::string(1, static_cast<char>(unit)) : escaped.data();
-    }
-    return out + '"';
-}
 
 std::u16string unquoted(std::string_view text) {
     std::u16string out;
@@ -37,18 +26,13 @@ std::u16string unquoted(std::string_view text) {
 
 }  // namespace
 
-std::ostream& operator<<(std::ostream& out, const Step& step) {
-    out << kindNames.at(static_cast<std::size_t>(step.kind)) << ' ' << step.target;
-    return step.text.empty() ? out : out << ' ' << quoted(step.text);
-}
-
 Step parseStep(std::string_view line) {
     const auto kindEnd = std::min(line.find(' '), line.size());
     const auto* const kind = std::ranges::find(kindNames, line.substr(0, kindEnd));
     if (kind == kindNames.end()) {
         throw std::invalid_argument("no such step: " + std::string(line));
     }
-    Step step{static_cast<Step::Kind>(kind - kindNames.begin())};
+    Step step{.kind = static_cast<Step::Kind>(kind - kindNames.begin()), .line = std::string(line)};
     const auto quote = std::min(line.find('"'), line.size());
     if (kindEnd + 1 < quote) {
         step.target = line.substr(kindEnd + 1, line.find_last_not_of(' ', quote - 1) - kindEnd);

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <optional>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -34,6 +32,7 @@ struct Step {
     Kind kind = Kind::Click;
     std::string target{};
     std::u16string text{};
+    std::string line{};  // as tests/data/scenarios.txt writes it, printed where it fails
 
     [[nodiscard]] std::string window() const { return target.substr(0, target.find('.')); }
     [[nodiscard]] std::string control() const {  // empty where the target names none
@@ -41,9 +40,8 @@ struct Step {
     }
 };
 
-// A step as a line of tests/data/scenarios.txt: kind, target, and text in double quotes with
-// \uXXXX for a UTF-16 unit beyond ASCII. A failing step is printed so.
-std::ostream& operator<<(std::ostream& out, const Step& step);
+// A step from a line of tests/data/scenarios.txt: kind, target, and text in double quotes with
+// \uXXXX for a UTF-16 unit beyond ASCII.
 Step parseStep(std::string_view line);
 
 }  // namespace quillory::gui

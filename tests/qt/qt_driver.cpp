@@ -188,23 +188,18 @@ void chooseAppearance(const QByteArray& appearance) {
 
 class QtDriver final : public Driver {
 public:
-    std::unique_ptr<Toolkit> makeToolkit() override {
-        auto made = std::make_unique<QtToolkit>();
-        toolkit_ = made.get();
-        return made;
+    Toolkit& toolkit() override { return toolkit_; }
+    void post(std::function<void()> work) override {
+        QMetaObject::invokeMethod(qApp, std::move(work), Qt::QueuedConnection);
     }
-    void started() override {
+    int runLoop() override {
         // A learner starts once the menu has the keyboard, reported later, from the loop.
         EXPECT_TRUE(QTest::qWaitFor([] { return QGuiApplication::focusWindow() != nullptr; },
                                     std::chrono::milliseconds(patience).count()))
             << "the menu never received the keyboard focus";
         chooseAppearance(qgetenv("QUILLORY_APPEARANCE"));
+        return QApplication::exec();
     }
-    void stopped() override { toolkit_ = nullptr; }
-    void post(std::function<void()> work) override {
-        QMetaObject::invokeMethod(qApp, std::move(work), Qt::QueuedConnection);
-    }
-    int runLoop() override { return QApplication::exec(); }
     void quit(int code) override { QCoreApplication::exit(code); }
     bool settled(int turns) override {
         syncWithDisplay();  // focus and activation arrive before the loop's next turn
@@ -324,7 +319,7 @@ public:
 
 private:
     [[nodiscard]] QtWindow* window(WindowId id) const {  // a window on the screen
-        QtWindow* found = toolkit_ != nullptr ? toolkit_->window(id) : nullptr;
+        QtWindow* found = toolkit_.window(id);
         return found != nullptr && found->isVisible() ? found : nullptr;
     }
     [[nodiscard]] QWidget* widget(WindowId window, std::string_view control) const {
@@ -335,7 +330,7 @@ private:
         return qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     }
 
-    QtToolkit* toolkit_ = nullptr;  // the harness's, for one run
+    QtToolkit toolkit_;
 };
 
 }  // namespace

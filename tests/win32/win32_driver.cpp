@@ -211,8 +211,11 @@ public:
           hook_(SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_DESCRIPTIONCHANGE, nullptr,
                                 &forgetChanged, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT)) {
         SetWindowLongPtrW(work_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&runPostedWork));
+        readBefore.clear();
     }
     ~Win32Driver() override {
+        MSG quit{};
+        PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);  // a leftover end of the loop
         for (MSG left{}; PeekMessageW(&left, work_, runWork, runWork, PM_REMOVE) != FALSE;) {
             delete reinterpret_cast<Work*>(left.lParam);
         }
@@ -220,12 +223,7 @@ public:
         UnhookWinEvent(hook_);
     }
 
-    std::unique_ptr<Toolkit> makeToolkit() override {
-        readBefore.clear();
-        auto made = std::make_unique<win32::Win32Toolkit>();
-        toolkit_ = made.get();
-        return made;
-    }
+    Toolkit& toolkit() override { return toolkit_; }
     void post(Work work) override {
         PostMessageW(work_, runWork, 0, reinterpret_cast<LPARAM>(new Work(std::move(work))));
     }
@@ -234,11 +232,6 @@ public:
     // Handling what an action posts may post more (a key becomes a character).
     bool settled(int turns) override {
         return turns >= 2 && HIWORD(GetQueueStatus(QS_POSTMESSAGE | QS_INPUT)) == 0;
-    }
-    void stopped() override {
-        toolkit_ = nullptr;
-        MSG quit{};
-        PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);  // a leftover end of the loop
     }
 
     void click(WindowId window, std::string_view name) override {
@@ -317,7 +310,7 @@ public:
     std::string focus() override {
         HWND focused = GetFocus();
         for (const auto id : allWindows) {
-            const auto* made = toolkit_->window(id);
+            const auto* made = toolkit_.window(id);
             if (const auto* control = made ? made->controlLayout(focused) : nullptr) {
                 return std::string(nameOf(id)) + "." + std::string(control->name);
             }
@@ -356,7 +349,7 @@ public:
     }
 
 private:
-    const win32::Win32Window* window(WindowId id) const { return toolkit_->window(id); }
+    const win32::Win32Window* window(WindowId id) const { return toolkit_.window(id); }
     HWND control(WindowId window, std::string_view name) const {
         const auto* found = this->window(window);
         return found != nullptr ? found->control(name) : nullptr;
@@ -364,7 +357,7 @@ private:
 
     HWND work_ = nullptr;  // a message-only window that runs posted work
     HWINEVENTHOOK hook_ = nullptr;
-    win32::Win32Toolkit* toolkit_ = nullptr;  // the harness's, for one run
+    win32::Win32Toolkit toolkit_;
 };
 
 }  // namespace
