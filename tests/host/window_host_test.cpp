@@ -15,63 +15,28 @@ struct Stopped {};  // the program stopped: nothing after it runs
 std::string named(WindowId id) { return std::string(nameOf(id)); }
 WindowId idOf(const std::string& name) { return *std::ranges::find(allWindows, name, nameOf); }
 
-// Writes down what was asked and done, in order: "build Form1, onLoad Form1, ...".
-class FakeToolkit final : public Toolkit {
-public:
-    void log(const std::string& entry) { logged += (logged.empty() ? "" : ", ") + entry; }
-    void build(const WindowLayout& layout, ButtonHandler onButton, CloseHandler onClose) override {
-        log("build " + named(layout.id));
-        handlers_.at(indexOf(layout.id)) = {std::move(onButton), std::move(onClose)};
-    }
-    void show(WindowId id) override { log("show " + named(id)); }
-    void activate(WindowId id) override { log("activate " + named(id)); }
-    void focus(WindowId id, const ControlLayout& control) override {
-        log("focus " + named(id) + "." + std::string(control.name));
-    }
-    void destroy(WindowId id) override { log("destroy " + named(id)); }
-    std::u16string text(WindowId, const ControlLayout&) override { return {}; }
-    void setText(WindowId, const ControlLayout&, std::u16string_view) override {}
-    void announceNameChange(WindowId, const ControlLayout&, std::u16string_view) override {}
-    void describe(WindowId, const ControlLayout&, std::u16string_view) override {}
-    void messageBox(std::u16string_view) override {
-        log("box");
-        learn(whileBoxOpen);  // the box's own loop runs the learner's input
-    }
-    void endRun() override { log("endRun"); }
-    [[noreturn]] void stopProgram(const std::string& reason) override {
-        log("stop: " + reason);
-        throw Stopped{};
-    }
-
-    // What the learner does, "press Form1" (its Go button) or "close Form1",
-    // through the handlers of the window last built: one gone may still
-    // deliver a click.
-    void learn(const std::string& script) {
-        std::istringstream words(script);
-        for (std::string verb, window; words >> verb >> window;) {
-            auto& [press, close] = handlers_.at(indexOf(idOf(window)));
-            verb == "press" ? press("Go") : close();
-        }
-    }
-
-    std::string logged;
-    std::string whileBoxOpen;
-
-private:
-    std::array<std::pair<ButtonHandler, CloseHandler>, allWindows.size()> handlers_;
+struct Case {
+    std::string name;
+    std::string go;            // what Go does in every window
+    std::string then;          // what the learner does after pressing Form1's Go
+    std::string whileBoxOpen;  // and while a box is open
+    std::string expected;      // what follows the press
 };
+void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
 
-// Writes down its handlers' calls. Its Go button runs a script on the host,
+// Adds to what was asked and done, in order: "build Form1, onLoad Form1, ...".
+void note(std::string& log, const std::string& entry) { log += (log.empty() ? "" : ", ") + entry; }
+
+// Writes down its handlers' calls. Its Go button runs the case's script on the host,
 // "show Form2", "unload Form1", "setText Form2" or "box", then returns.
 class ScriptedWindow final : public Window {
 public:
-    ScriptedWindow(const WindowLayout& layout, FakeToolkit& toolkit, std::string script)
-        : Window(layout), toolkit_(toolkit), script_(std::move(script)) {}
-    void onLoad(Host&) override { toolkit_.log("onLoad " + named(layout().id)); }
-    void onUnload(Host&) override { toolkit_.log("onUnload " + named(layout().id)); }
+    ScriptedWindow(const WindowLayout& layout, std::string& log) : Window(layout), log_(log) {}
+    void onLoad(Host&) override { note(log_, "onLoad " + named(layout().id)); }
+    void onUnload(Host&) override { note(log_, "onUnload " + named(layout().id)); }
     void onClick(Host& host, std::string_view button) override {
-        toolkit_.log("click " + named(layout().id) + "." + std::string(button));
-        std::istringstream words(script_);
+        note(log_, "click " + named(layout().id) + "." + std::string(button));
+        std::istringstream words(testing::TestWithParam<Case>::GetParam().go);
         for (std::string verb, window; words >> verb;) {
             if (verb == "box") {
                 host.messageBox(u"Hello");
@@ -83,12 +48,11 @@ public:
                 host.setText(idOf(window), "Go", u"Hello");
             }
         }
-        toolkit_.log("returned");
+        note(log_, "returned");
     }
 
 private:
-    FakeToolkit& toolkit_;
-    std::string script_;
+    std::string& log_;
 };
 
 // A heading, then a button; Form4 has only the heading, nothing to focus.
@@ -102,39 +66,65 @@ constexpr std::array<WindowLayout, 3> layouts{{
     {.id = WindowId::Form4, .controls = std::span(headingAndButton).first(1)},
 }};
 
-struct Case {
-    std::string name;
-    std::string go;            // what Go does in every window
-    std::string then;          // what the learner does after pressing Form1's Go
-    std::string whileBoxOpen;  // and while a box is open
-    std::string expected;      // what follows the press
-};
-void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
+// The toolkit writes down what it is asked, and runs what the learner does through the
+// handlers of the window last built.
+class Rules : public testing::TestWithParam<Case>, public Toolkit {
+public:
+    void build(const WindowLayout& layout, ButtonHandler onButton, CloseHandler onClose) override {
+        note(logged_, "build " + named(layout.id));
+        handlers_.at(indexOf(layout.id)) = {std::move(onButton), std::move(onClose)};
+    }
+    void show(WindowId id) override { note(logged_, "show " + named(id)); }
+    void activate(WindowId id) override { note(logged_, "activate " + named(id)); }
+    void focus(WindowId id, const ControlLayout& control) override {
+        note(logged_, "focus " + named(id) + "." + std::string(control.name));
+    }
+    void destroy(WindowId id) override { note(logged_, "destroy " + named(id)); }
+    std::u16string text(WindowId, const ControlLayout&) override { return {}; }
+    void setText(WindowId, const ControlLayout&, std::u16string_view) override {}
+    void announceNameChange(WindowId, const ControlLayout&, std::u16string_view) override {}
+    void describe(WindowId, const ControlLayout&, std::u16string_view) override {}
+    void messageBox(std::u16string_view) override {
+        note(logged_, "box");
+        learn(GetParam().whileBoxOpen);  // the box's own loop runs the learner's input
+    }
+    void endRun() override { note(logged_, "endRun"); }
+    [[noreturn]] void stopProgram(const std::string& reason) override {
+        note(logged_, "stop: " + reason);
+        throw Stopped{};
+    }
 
-class Rules : public testing::TestWithParam<Case> {
 protected:
-    FakeToolkit toolkit_;
+    // What the learner does, "press Form1" (its Go button) or "close Form1": a window gone
+    // may still deliver a click.
+    void learn(const std::string& script) {
+        std::istringstream words(script);
+        for (std::string verb, window; words >> verb >> window;) {
+            auto& [press, close] = handlers_.at(indexOf(idOf(window)));
+            verb == "press" ? press("Go") : close();
+        }
+    }
+
+    std::string logged_;
+    std::array<std::pair<ButtonHandler, CloseHandler>, allWindows.size()> handlers_;
     // In no particular order, and without Form3: the host finds each by its id.
-    WindowHost host_{
-        toolkit_,
-        {std::make_unique<ScriptedWindow>(layouts[2], toolkit_, GetParam().go), nullptr,
-         std::make_unique<ScriptedWindow>(layouts[1], toolkit_, GetParam().go),
-         std::make_unique<ScriptedWindow>(layouts[0], toolkit_, GetParam().go)}};
+    WindowHost host_{*this,
+                     {std::make_unique<ScriptedWindow>(layouts[2], logged_), nullptr,
+                      std::make_unique<ScriptedWindow>(layouts[1], logged_),
+                      std::make_unique<ScriptedWindow>(layouts[0], logged_)}};
 };
 
 TEST_P(Rules, Hold) {
-    toolkit_.whileBoxOpen = GetParam().whileBoxOpen;
     host_.start(WindowId::Form1);
-    EXPECT_EQ(toolkit_.logged,
-              "build Form1, onLoad Form1, show Form1, activate Form1, focus Form1.Go");
-    toolkit_.logged.clear();
+    EXPECT_EQ(logged_, "build Form1, onLoad Form1, show Form1, activate Form1, focus Form1.Go");
+    logged_.clear();
     try {
-        toolkit_.learn("press Form1 " + GetParam().then);
+        learn("press Form1 " + GetParam().then);
     } catch (const Stopped&) {
-        toolkit_.log("stopped");
+        note(logged_, "stopped");
     }
-    EXPECT_EQ(toolkit_.logged, "click Form1.Go, " + GetParam().expected);
-    EXPECT_EQ(host_.runEnded(), toolkit_.logged.ends_with("endRun"));
+    EXPECT_EQ(logged_, "click Form1.Go, " + GetParam().expected);
+    EXPECT_EQ(host_.runEnded(), logged_.ends_with("endRun"));
 }
 
 const std::string opensForm2 =

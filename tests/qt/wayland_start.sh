@@ -12,18 +12,11 @@
 #       loaded (Qt 6.8 on, which frames windows in shared memory too)
 set -euo pipefail
 mode=$1 program=$2
+source "$(dirname "$0")/../gui/keys.sh"  # for eventually
 work=$(mktemp -d)
 pid=""
 trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
 
-# Runs the command until it succeeds, for at most 30 s.
-eventually() {
-    for _ in $(seq 300); do
-        "$@" && return
-        sleep 0.1
-    done
-    return 1
-}
 gone() { ! kill -0 "$pid" 2>/dev/null; }
 # A buffer attached, then committed: the program's first frame. libwayland
 # 1.21 (Debian 12) writes an object as wl_surface@26, 1.23 (Debian 13) as
