@@ -17,10 +17,9 @@ namespace quillory::gui {
 // softpipe on a busy machine takes seconds to hand a new window the focus.
 constexpr auto patience = std::chrono::seconds(30);
 
-// A window as the learner sees it, in pixels, its controls in the layout's order. Pixels
-// are rows of 0xRRGGBB (the top byte aside) in the screen's own: at scale 2, four to one.
+// A window and its controls as the learner sees them, in pixels. Pixels are rows of
+// 0xRRGGBB (the top byte aside) in the screen's own: at scale 2, four to one.
 struct ControlView {
-    std::string name{};
     std::string kind{};          // "label", "button" or "box"
     std::string style{};         // a box's: " multiline", " readonly", " vscroll"
     std::array<int, 4> place{};  // left, top, width, height
@@ -36,8 +35,7 @@ struct WindowView {
     bool fixed = false;  // no resizing, no minimize or maximize box
     int width = 0;       // the client area
     int height = 0;
-    std::uint32_t text = 0;  // the window's own text colour
-    std::vector<ControlView> controls{};
+    std::uint32_t text = 0;               // the window's own text colour
     std::vector<std::uint32_t> pixels{};  // the client area as it is on the screen
     int pixelsAcross = 0;
 };
@@ -81,6 +79,7 @@ public:
     // The open message box's title and text, a line break between them.
     [[nodiscard]] virtual std::optional<std::u16string> box() = 0;
     [[nodiscard]] virtual WindowView view(WindowId window) = 0;
+    [[nodiscard]] virtual ControlView view(WindowId window, std::string_view control) = 0;
 };
 
 std::unique_ptr<Driver> makeDriver();  // each backend's test program has one

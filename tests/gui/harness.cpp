@@ -134,7 +134,8 @@ std::string written(std::uint32_t rgb) {
 // A window as tests/data/layouts.txt writes it, a label's colour read from the screen. In
 // another appearance than the light default (QUILLORY_APPEARANCE) a label is "unreadable"
 // instead where it stands out from its background by less than WCAG's 4.5:1.
-std::vector<std::string> describe(Driver& d, WindowId window) {
+std::vector<std::string> describe(Driver& d, const WindowLayout& layout) {
+    const WindowId window = layout.id;
     if (!d.shown(window)) {
         return {std::string(nameOf(window)) + " is not open"};
     }
@@ -155,11 +156,12 @@ std::vector<std::string> describe(Driver& d, WindowId window) {
          << (view.fixed ? " fixed [" : " sizable [") << view.width << ' ' << view.height << ']'
          << described("");
     std::vector<std::string> lines{line.str()};
-    for (const auto& c : view.controls) {
-        const auto caption = c.kind == "box" ? u"" : d.text(window, c.name);
+    for (const auto name : layout.controls | std::views::transform(&ControlLayout::name)) {
+        const auto c = d.view(window, name);
+        const auto caption = c.kind == "box" ? u"" : d.text(window, name);
         const auto& [left, top, width, height] = c.place;
         line.str("");
-        line << "  " << c.name << ' ' << c.kind << " [" << left << ' ' << top << ' ' << width << ' '
+        line << "  " << name << ' ' << c.kind << " [" << left << ' ' << top << ' ' << width << ' '
              << height << ']' << (c.kind == "box" ? c.style : ' ' + quoted(caption));
         if (c.points != 0) {
             line << " font " << c.points;
@@ -173,17 +175,20 @@ std::vector<std::string> describe(Driver& d, WindowId window) {
         line << (clipped(view, c) ? " clipped" : "");
         std::u16string plain = caption;
         std::erase(plain, u'&');
-        if (const auto spoken = d.accessible(window, c.name, Driver::Told::Name); spoken != plain) {
+        if (const auto spoken = d.accessible(window, name, Driver::Told::Name); spoken != plain) {
             line << " named " << quoted(spoken);
         }
-        line << described(c.name);
+        line << described(name);
         lines.push_back(line.str());
     }
     return lines;
 }
 
-// The window's lines of tests/data/layouts.txt, each [place and size] in pixels at dpi.
-std::vector<std::string> expectedLayout(std::string_view window, int dpi) {
+// The window's lines of tests/data/layouts.txt, each [place and size] in pixels at the
+// density the test run set up (Wine's), else in Qt's logical pixels.
+std::vector<std::string> expectedLayout(std::string_view window) {
+    const char* screen = std::getenv("QUILLORY_SCREEN_DPI");
+    const int dpi = screen != nullptr ? std::atoi(screen) : 96;
     std::vector<std::string> lines;
     std::istringstream golden{std::string(::layouts)};
     bool inWindow = false;
@@ -278,11 +283,9 @@ private:
             return {d_.box().value_or(u"(no box)"),
                     s.kind == Box ? u"Quillory\n" + s.text : u"(no box)"};
         case Ended: return {ended() ? u"ended" : u"running", u"ended"};
-        default: {  // Layout: at the density the test run set up (Wine's), else Qt's logical pixels
-            const char* screen = std::getenv("QUILLORY_SCREEN_DPI");
-            const int dpi = screen != nullptr ? std::atoi(screen) : 96;
-            return {joined(describe(d_, w), "\n"), joined(expectedLayout(s.target, dpi), "\n")};
-        }
+        default:  // Layout
+            return {joined(describe(d_, host_->layoutOf(w)), "\n"),
+                    joined(expectedLayout(s.target), "\n")};
         }
     }
 
@@ -375,31 +378,11 @@ private:
     std::chrono::steady_clock::time_point deadline_ = std::chrono::steady_clock::now() + patience;
 };
 
-struct Scenario {
-    std::string name;
-    std::vector<Step> steps{};
-};
-void PrintTo(const Scenario& scenario, std::ostream* out) { *out << scenario.name; }
-
-// The scenarios of tests/data/scenarios.txt, each after its "== " line.
-std::vector<Scenario> allScenarios() {
-    std::vector<Scenario> all;
-    std::istringstream lines{std::string(::scenarios)};
-    for (std::string line; std::getline(lines, line);) {
-        if (line.starts_with("== ")) {
-            all.push_back({line.substr(3)});
-        } else if (!line.empty() && !line.starts_with('#')) {
-            all.back().steps.push_back(parseStep(line));
-        }
-    }
-    return all;
-}
-
 class Scenarios : public testing::TestWithParam<Scenario> {};
 
 TEST_P(Scenarios, Run) { Runner(*makeDriver(), GetParam().steps).run(); }
 
-INSTANTIATE_TEST_SUITE_P(Learner, Scenarios, testing::ValuesIn(allScenarios()),
+INSTANTIATE_TEST_SUITE_P(Learner, Scenarios, testing::ValuesIn(parseScenarios(::scenarios)),
                          [](const auto& test) { return test.param.name; });
 
 }  // namespace

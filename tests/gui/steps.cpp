@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <sstream>
 #include <stdexcept>
 
 namespace quillory::gui {
@@ -24,8 +25,6 @@ std::u16string unquoted(std::string_view text) {
     return out;
 }
 
-}  // namespace
-
 Step parseStep(std::string_view line) {
     const auto kindEnd = std::min(line.find(' '), line.size());
     const auto* const kind = std::ranges::find(kindNames, line.substr(0, kindEnd));
@@ -41,6 +40,21 @@ Step parseStep(std::string_view line) {
         step.text = unquoted(line.substr(quote + 1, line.rfind('"') - quote - 1));
     }
     return step;
+}
+
+}  // namespace
+
+std::vector<Scenario> parseScenarios(std::string_view text) {
+    std::vector<Scenario> all;
+    std::istringstream lines{std::string(text)};
+    for (std::string line; std::getline(lines, line);) {
+        if (line.starts_with("== ")) {
+            all.push_back({line.substr(3)});
+        } else if (!line.empty() && !line.starts_with('#')) {
+            all.back().steps.push_back(parseStep(line));
+        }
+    }
+    return all;
 }
 
 }  // namespace quillory::gui

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -40,8 +41,14 @@ struct Step {
     }
 };
 
-// A step from a line of tests/data/scenarios.txt: kind, target, and text in double quotes with
-// \uXXXX for a UTF-16 unit beyond ASCII.
-Step parseStep(std::string_view line);
+struct Scenario {
+    std::string name;
+    std::vector<Step> steps{};
+};
+inline void PrintTo(const Scenario& scenario, std::ostream* out) { *out << scenario.name; }
+
+// The scenarios of tests/data/scenarios.txt, each after its "== " line and a step a line:
+// kind, target, and text in double quotes with \uXXXX for a UTF-16 unit beyond ASCII.
+std::vector<Scenario> parseScenarios(std::string_view text);
 
 }  // namespace quillory::gui

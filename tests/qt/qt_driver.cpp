@@ -147,30 +147,6 @@ QString toldOf(QLineEdit* box) {
     return told ? runs : runs + " (caret, selection and states told otherwise)";
 }
 
-ControlView viewOf(QWidget* w, const QWidget& window) {
-    ControlView view{.name = w->objectName().toStdString(),
-                     .kind = "box",
-                     .place = {w->x(), w->y(), w->width(), w->height()}};
-    if (auto* label = qobject_cast<QLabel*>(w)) {
-        view.kind = "label";
-        giveCaption(view, *label, 0, label->text());
-    } else if (auto* button = qobject_cast<QPushButton*>(w)) {
-        view.kind = "button";
-        const bool underlined =
-            button->style()->styleHint(QStyle::SH_UnderlineShortcut, nullptr, button) != 0;
-        giveCaption(view, *button, underlined ? Qt::TextShowMnemonic : Qt::TextHideMnemonic,
-                    button->text());
-        view.blank = blankOf(*button);
-    } else if (auto* box = qobject_cast<QPlainTextEdit*>(w)) {
-        view.style = std::string(" multiline") + (box->isReadOnly() ? " readonly" : "") +
-                     (box->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn ? " vscroll" : "");
-    } else {
-        view.style = qobject_cast<QLineEdit*>(w)->isReadOnly() ? " readonly" : "";
-    }
-    view.points = w->font() == window.font() ? 0 : w->font().pointSizeF();
-    return view;
-}
-
 // The appearance QUILLORY_APPEARANCE asks for, chosen while the program runs: GNOME's dark
 // theme, or a high-contrast palette as Qt builds it from Windows' schemes.
 void chooseAppearance(const QByteArray& appearance) {
@@ -304,16 +280,35 @@ public:
         const QSizeF native =
             QSizeF(found->windowHandle()->handle()->geometry().size()) / found->devicePixelRatio();
         const QImage shot = found->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        WindowView view{.caption = toU16(found->windowTitle()),
-                        .fixed = found->minimumSize() == found->maximumSize(),
-                        .width = qRound(native.width()),
-                        .height = qRound(native.height()),
-                        .text = found->palette().color(QPalette::WindowText).rgb() & 0xFFFFFFU,
-                        .pixels = pixelsOf(shot),
-                        .pixelsAcross = shot.width()};
-        for (const auto& control : found->windowLayout().controls) {
-            view.controls.push_back(viewOf(found->control(control.name), *found));
+        return {.caption = toU16(found->windowTitle()),
+                .fixed = found->minimumSize() == found->maximumSize(),
+                .width = qRound(native.width()),
+                .height = qRound(native.height()),
+                .text = found->palette().color(QPalette::WindowText).rgb() & 0xFFFFFFU,
+                .pixels = pixelsOf(shot),
+                .pixelsAcross = shot.width()};
+    }
+    ControlView view(WindowId window, std::string_view control) override {
+        QWidget* w = widget(window, control);
+        ControlView view{.kind = "box", .place = {w->x(), w->y(), w->width(), w->height()}};
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            view.kind = "label";
+            giveCaption(view, *label, 0, label->text());
+        } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+            view.kind = "button";
+            const bool underlined =
+                button->style()->styleHint(QStyle::SH_UnderlineShortcut, nullptr, button) != 0;
+            giveCaption(view, *button, underlined ? Qt::TextShowMnemonic : Qt::TextHideMnemonic,
+                        button->text());
+            view.blank = blankOf(*button);
+        } else if (auto* box = qobject_cast<QPlainTextEdit*>(w)) {
+            view.style =
+                std::string(" multiline") + (box->isReadOnly() ? " readonly" : "") +
+                (box->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn ? " vscroll" : "");
+        } else {
+            view.style = qobject_cast<QLineEdit*>(w)->isReadOnly() ? " readonly" : "";
         }
+        view.points = w->font() == w->window()->font() ? 0 : w->font().pointSizeF();
         return view;
     }
 

@@ -157,14 +157,13 @@ bool showsWhole(HWND button, const LOGFONTW& font, int width, int height) {
     return std::abs(ink(width) - whole) <= whole / 20 + 5;
 }
 
-ControlView viewOf(std::string_view name, HWND control, UINT dpi) {
+ControlView viewOf(HWND control, UINT dpi) {
     RECT r{};
     GetWindowRect(control, &r);
     MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
     wchar_t kind[8]{};
     GetClassNameW(control, kind, 8);
-    ControlView view{.name = std::string(name),
-                     .kind = lstrcmpiW(kind, L"Edit") == 0     ? "box"
+    ControlView view{.kind = lstrcmpiW(kind, L"Edit") == 0     ? "box"
                              : lstrcmpiW(kind, L"Button") == 0 ? "button"
                                                                : "label",
                      .place = {r.left, r.top, r.right - r.left, r.bottom - r.top}};
@@ -333,10 +332,6 @@ public:
                         .width = client.right,
                         .height = client.bottom,
                         .text = rgb(GetSysColor(COLOR_WINDOWTEXT))};
-        for (const auto& control : found->layout().controls) {
-            view.controls.push_back(
-                viewOf(control.name, found->control(control.name), found->dpi()));
-        }
         // As Wine keeps it for the screen, once what the loop would paint when idle is.
         RedrawWindow(found->handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         HDC screen = GetDC(found->handle());
@@ -346,6 +341,9 @@ public:
         view.pixelsAcross = view.width;
         ReleaseDC(found->handle(), screen);
         return view;
+    }
+    ControlView view(WindowId window, std::string_view name) override {
+        return viewOf(control(window, name), this->window(window)->dpi());
     }
 
 private:
