@@ -269,12 +269,7 @@ private:
         switch (s.kind) {
         case Text: return {d_.text(w, c), s.text};
         case VerbList: return {d_.text(w, c), verbList()};
-        case AtTop: {  // the first line shown, and where the selection starts and ends
-            const auto [line, from, to] = d_.place(w, c);
-            return {
-                wide(std::to_string(line) + ' ' + std::to_string(from) + ' ' + std::to_string(to)),
-                u"0 0 0"};
-        }
+        case AtTop: return {wide(testing::PrintToString(d_.place(w, c))), u"{ 0, 0, 0 }"};
         case Named: return {d_.accessible(w, c, Driver::Told::Name), s.text};
         case Described: return {d_.accessible(w, c, Driver::Told::Description), s.text};
         case Focus: return {wide(d_.focus()), wide(s.target)};

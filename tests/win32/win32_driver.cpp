@@ -33,12 +33,11 @@ LRESULT CALLBACK runPostedWork(HWND window, UINT message, WPARAM wParam, LPARAM 
 
 // A left click in the middle of target, activating its window first, where it could take it.
 void click(HWND target) {
-    for (HWND at = target; at != GetDesktopWindow(); at = GetAncestor(at, GA_PARENT)) {
-        if (at == nullptr || IsWindowVisible(at) == FALSE || IsWindowEnabled(at) == FALSE) {
-            return;
-        }
+    HWND window = GetAncestor(target, GA_ROOT);
+    if (IsWindowVisible(target) == FALSE || !IsWindowEnabled(target) || !IsWindowEnabled(window)) {
+        return;
     }
-    SetActiveWindow(GetAncestor(target, GA_ROOT));
+    SetActiveWindow(window);
     RECT client{};
     GetClientRect(target, &client);
     const LPARAM middle = MAKELPARAM(client.right / 2, client.bottom / 2);
