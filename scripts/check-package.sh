@@ -3,7 +3,7 @@
 # package as Debian checks its own, installs it with apt as a learner would,
 # starts the installed program on a virtual display and sees its menu. The
 # package is removed again afterwards. (The menu entry and the metadata are
-# validated by ctest, in the source and in an installed tree.)
+# validated by ctest: the entry in the source, both in an installed tree.)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
