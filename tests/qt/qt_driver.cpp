@@ -20,9 +20,12 @@
 #include <QStyleFactory>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <ranges>
+#include <utility>
+#include <vector>
 
 #include "gui/driver.h"
 #include "host/qt/qt_display_sync.h"
@@ -165,7 +168,12 @@ void chooseAppearance(const QByteArray& appearance) {
 class QtDriver final : public Driver {
 public:
     Toolkit& toolkit() override { return toolkit_; }
+    // Work posted before the loop waits for it: the wait for the menu's focus runs events.
     void post(std::function<void()> work) override {
+        if (!looping_) {
+            before_.push_back(std::move(work));
+            return;
+        }
         QMetaObject::invokeMethod(qApp, std::move(work), Qt::QueuedConnection);
     }
     int runLoop() override {
@@ -174,6 +182,8 @@ public:
                                     std::chrono::milliseconds(patience).count()))
             << "the menu never received the keyboard focus";
         chooseAppearance(qgetenv("QUILLORY_APPEARANCE"));
+        looping_ = true;
+        std::ranges::for_each(std::exchange(before_, {}), [this](auto& work) { post(work); });
         return QApplication::exec();
     }
     void quit(int code) override { QCoreApplication::exit(code); }
@@ -326,6 +336,8 @@ private:
     }
 
     QtToolkit toolkit_;
+    bool looping_ = false;
+    std::vector<std::function<void()>> before_;
 };
 
 }  // namespace
