@@ -6,7 +6,7 @@
 # checkout's HEAD. Everything is made in build/, and unmounted and deleted
 # at the end, whatever happened. Needs root and debootstrap (installed here
 # when missing).
-# Usage: scripts/check-other-release.sh [bookworm|trixie]
+# Usage: scripts/test-other-release.sh [bookworm|trixie]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
