@@ -17,17 +17,15 @@ namespace quillory::gui {
 // softpipe on a busy machine takes seconds to hand a new window the focus.
 constexpr auto patience = std::chrono::seconds(30);
 
-// A window and its controls as the learner sees them, in pixels. Pixels are rows of
+// A window and its controls as the learner sees them, in pixels; pixels are rows of
 // 0xRRGGBB (the top byte aside) in the screen's own: at scale 2, four to one.
 struct ControlView {
-    std::string kind{};          // "label", "button" or "box"
-    std::string style{};         // a box's: " multiline", " readonly", " vscroll"
-    std::array<int, 4> place{};  // left, top, width, height
-    double points = 0;           // the font's size, where it is not the window's
-    // A button as the toolkit draws it in its state with no caption, over its place.
-    std::vector<std::uint32_t> blank{};
-    // The caption drawn whole on one line in the control's font, with room to spare.
-    std::vector<std::uint32_t> whole{};
+    std::string kind{};                  // "label", "button" or "box"
+    std::string style{};                 // a box's: " multiline", " readonly", " vscroll"
+    std::array<int, 4> place{};          // left, top, width, height
+    double points = 0;                   // the font's size, where it is not the window's
+    std::vector<std::uint32_t> blank{};  // a button as drawn in its state with no caption
+    std::vector<std::uint32_t> whole{};  // the caption whole on one line in the control's font
     int wholeAcross = 0;
 };
 struct WindowView {
@@ -48,8 +46,7 @@ class Driver {  // NOLINT(cppcoreguidelines-special-member-functions): never cop
 public:
     virtual ~Driver() = default;
 
-    // The toolkit of the driver's one run, whose windows it looks at.
-    [[nodiscard]] virtual Toolkit& toolkit() = 0;
+    [[nodiscard]] virtual Toolkit& toolkit() = 0;  // of the driver's one run
     // Runs work from the event loop; modal loops, a message box's too, run it.
     virtual void post(std::function<void()> work) = 0;
     virtual int runLoop() = 0;        // the menu shown, until the run ends or quit() is called

@@ -231,7 +231,7 @@ public:
         schedule();
         const int code = d_.runLoop();
         *alive_ = false;
-        EXPECT_TRUE(!ended() || code == 0) << "the run ended but the event loop went on";
+        EXPECT_TRUE(!host_->runEnded() || code == 0) << "the run ended but the event loop went on";
         while (next_ < steps_.size()) {  // the run is over: what is left only looks
             doNext();
         }
@@ -239,19 +239,16 @@ public:
     }
 
 private:
-    [[nodiscard]] bool ended() const { return host_->runEnded(); }
-
-    // Whether the target is a text box as the program lays it out; a writable one.
-    [[nodiscard]] bool isBox(const Step& s, bool writable) const {
-        const auto* id = std::ranges::find(allWindows, s.window(), nameOf);
-        const auto* c = id != allWindows.end() ? host_->layoutOf(*id).find(s.control()) : nullptr;
-        return c != nullptr && c->kind == ControlKind::TextBox &&
-               !(writable && c->textBox.readOnly);
-    }
-
     static WindowId windowOf(const Step& s) {
         const auto* id = std::ranges::find(allWindows, s.window(), nameOf);
         return id != allWindows.end() ? *id : throw std::invalid_argument("no window " + s.target);
+    }
+
+    // Whether the target is a text box as the program lays it out; a writable one.
+    [[nodiscard]] bool isBox(const Step& s, bool writable) const {
+        const auto* c = s.target.empty() ? nullptr : host_->layoutOf(windowOf(s)).find(s.control());
+        return c != nullptr && c->kind == ControlKind::TextBox &&
+               !(writable && c->textBox.readOnly);
     }
 
     // What an expectation finds, and what it wants to find.
@@ -277,7 +274,7 @@ private:
         case NoBox:
             return {d_.box().value_or(u"(no box)"),
                     s.kind == Box ? u"Quillory\n" + s.text : u"(no box)"};
-        case Ended: return {ended() ? u"ended" : u"running", u"ended"};
+        case Ended: return {host_->runEnded() ? u"ended" : u"running", u"ended"};
         default:  // Layout
             return {joined(describe(d_, host_->layoutOf(w)), "\n"),
                     joined(expectedLayout(s.target), "\n")};
@@ -352,7 +349,8 @@ private:
             return;
         }
         *alive_ = false;
-        d_.quit(ended() ? 0 : stepsFinished);  // an ended run's loop may be on its way out
+        d_.quit(host_->runEnded() ? 0
+                                  : stepsFinished);  // an ended run's loop may be on its way out
     }
 
     void doNext() {

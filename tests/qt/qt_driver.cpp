@@ -328,8 +328,7 @@ private:
         return found != nullptr && found->isVisible() ? found : nullptr;
     }
     [[nodiscard]] QWidget* widget(WindowId window, std::string_view control) const {
-        QtWindow* found = this->window(window);
-        return found != nullptr ? found->control(control) : nullptr;
+        return this->window(window) != nullptr ? this->window(window)->control(control) : nullptr;
     }
     static QMessageBox* openBox() {
         return qobject_cast<QMessageBox*>(QApplication::activeModalWidget());

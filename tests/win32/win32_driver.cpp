@@ -80,8 +80,7 @@ void postKey(UINT key, bool shift, bool control, bool alt) {
 }
 
 std::uint32_t rgb(COLORREF colour) {  // as 0xRRGGBB
-    return static_cast<std::uint32_t>(GetRValue(colour) << 16 | GetGValue(colour) << 8 |
-                                      GetBValue(colour));
+    return GetRValue(colour) << 16U | GetGValue(colour) << 8U | GetBValue(colour);
 }
 
 // The program's message box: a dialog of this thread.
@@ -287,23 +286,20 @@ public:
     }
     static std::u16string askAsScreenReader(HWND asked, Told what) {
         IAccessible* object = nullptr;
-        BSTR spoken = nullptr;
-        VARIANT self{};  // CHILDID_SELF: the object itself, not a child
-        self.vt = VT_I4;
         if (FAILED(AccessibleObjectFromWindow(asked, static_cast<DWORD>(OBJID_CLIENT),
                                               __uuidof(IAccessible),
                                               reinterpret_cast<void**>(&object)))) {
             return u"(no object)";
         }
+        BSTR spoken = nullptr;
+        VARIANT self{};  // CHILDID_SELF: the object itself, not a child
+        self.vt = VT_I4;
         const HRESULT told = what == Told::Name ? object->get_accName(self, &spoken)
                                                 : object->get_accDescription(self, &spoken);
         object->Release();
-        if (told != S_OK) {
-            return what == Told::Name ? u"(no name)" : u"";
-        }
         const std::u16string text(reinterpret_cast<const char16_t*>(spoken), SysStringLen(spoken));
         SysFreeString(spoken);
-        return text;
+        return told == S_OK ? text : what == Told::Name ? u"(no name)" : u"";
     }
     std::string focus() override {
         HWND focused = GetFocus();
@@ -348,8 +344,7 @@ public:
 private:
     const win32::Win32Window* window(WindowId id) const { return toolkit_.window(id); }
     HWND control(WindowId window, std::string_view name) const {
-        const auto* found = this->window(window);
-        return found != nullptr ? found->control(name) : nullptr;
+        return this->window(window) != nullptr ? this->window(window)->control(name) : nullptr;
     }
 
     HWND work_ = nullptr;  // a message-only window that runs posted work
