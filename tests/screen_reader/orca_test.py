@@ -1,15 +1,13 @@
 #!/usr/bin/env python3
 # A blind learner's run through Quillory with the Orca screen reader:
 #     on-xvfb.sh orca_test.py PROGRAM
-# Orca has a session bus, runtime folder and home of its own. Its speech goes
-# through speech-dispatcher to a null sound output, and what it says is read
-# from its debug log as it is written, on a pseudo-terminal so that Python
-# writes it a line at a time. The learner's keys go to the program and Orca
-# must say each step's lines. Only Orca writes that log, so the test cannot
-# pass without Orca listening to the program. The program's session bus
-# answers late, as a busy machine's does: its window is active before Qt has
-# connected to Orca. When it fails, it shows what Orca and speech-dispatcher
-# printed and the end of Orca's log.
+# Orca has a session bus, runtime folder and home of its own. Its speech goes through
+# speech-dispatcher to a null sound output, and what it says is read from its debug log as it is
+# written, on a pseudo-terminal so that Python writes it a line at a time. The learner's keys go to
+# the program and Orca must say each step's lines. Only Orca writes that log, so the test cannot
+# pass without Orca listening to the program. The program's session bus answers late, as a busy
+# machine's does: its window is active before Qt has connected to Orca. When it fails, it shows what
+# Orca and speech-dispatcher printed and the end of Orca's log.
 import os, pty, re, shlex, shutil, signal, socket, subprocess, sys, tempfile, threading, time
 from pathlib import Path
 
@@ -61,13 +59,20 @@ class Speech:  # what Orca has said
     def heard(self, line):  # since the last step; "a | b" is either of two lines
         return any(choice in self.lines()[self._heard:] for choice in line.split(" | "))
 
+    # Orca 48 takes a focus before older events: a caret move left from typing in a box, taken when
+    # Tab comes back there, moves its focus silently. A learner lets Orca finish; so does the test.
+    def idle(self):  # Orca 48 has taken every event it had (Orca 43 does not tell)
+        last = self.text.rsplit("vvvvv START PRIORITY-", 1)[1:]
+        return not last or bool(re.match(r"[^\n]*size: 0\).*\^{5} FINISHED", last[0], re.S)) \
+            and "MANAGER: Queued " not in last[0]
+
     def expect(self, wanted, orca):  # every wanted line
         deadline = time.monotonic() + PATIENCE
         with self._changed:
-            while not all(self.heard(line) for line in wanted):
+            while not (all(self.heard(line) for line in wanted) and self.idle()):
                 left = deadline - time.monotonic()
                 if left <= 0 or orca.poll() is not None:
-                    said = self.lines()[self._heard:]
+                    said = f"{self.lines()[self._heard:]}{'' if self.idle() else ' and was busy'}"
                     ended = "" if orca.poll() is None else f" and ended ({orca.returncode})"
                     raise AssertionError(f"Orca did not say {wanted}; it said {said}{ended}")
                 self._changed.wait(min(left, 0.5))  # and looks whether Orca still runs
@@ -91,9 +96,7 @@ def late_bus(bus, path, delay=0.7):  # a relay that holds back each of the bus's
             upstream.connect(bus)
             for ends in ((program, upstream, 0), (upstream, program, delay)):
                 threading.Thread(target=forward, args=ends, daemon=True).start()
-    relay = socket.socket(socket.AF_UNIX)
-    relay.bind(path)
-    relay.listen()
+    relay = socket.create_server(path, family=socket.AF_UNIX)
     threading.Thread(target=serve, args=(relay,), daemon=True).start()
     return f"unix:path={path}"
 
@@ -158,9 +161,8 @@ def main(program, version):
 
 def left_behind(home):  # the run's processes, started by whoever, that still run
     environments = [str(process) for process in Path("/proc").glob("[0-9]*/environ")]
-    found = subprocess.run(["grep", "-lsxzF", f"HOME={home}", *environments],
-                           capture_output=True, text=True)
-    return found.stdout.split()
+    return subprocess.run(["grep", "-lsxzF", f"HOME={home}", *environments],
+                          capture_output=True, text=True).stdout.split()
 
 
 def wait_until(holds, failure):  # for what says nothing when it happens
@@ -175,13 +177,8 @@ def orca_version():
     return int(re.search(r"(\d+)\.\d+", said).group(1))
 
 
-# Orca 48's words are in the table, but on a busy machine it may not announce
-# the answer box Shift+Tab comes back to (it says "arose", "selected" alone):
-# until that is understood, its runs are not judged.
-UNSTEADY = {48}
-
 if __name__ == "__main__":
-    if (version := orca_version()) not in JUDGED - UNSTEADY:
-        print(f"SKIPPED: Orca {version} is not judged: only Orca {JUDGED - UNSTEADY}'s words are")
+    if (version := orca_version()) not in JUDGED:
+        print(f"SKIPPED: Orca {version} is not judged: only Orca {JUDGED}'s words are")
         sys.exit(77)
     main(sys.argv[1], version)
