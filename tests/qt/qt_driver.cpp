@@ -328,7 +328,8 @@ private:
         return found != nullptr && found->isVisible() ? found : nullptr;
     }
     [[nodiscard]] QWidget* widget(WindowId window, std::string_view control) const {
-        return this->window(window) != nullptr ? this->window(window)->control(control) : nullptr;
+        QtWindow* found = this->window(window);
+        return found != nullptr ? found->control(control) : nullptr;
     }
     static QMessageBox* openBox() {
         return qobject_cast<QMessageBox*>(QApplication::activeModalWidget());

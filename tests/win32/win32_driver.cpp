@@ -344,7 +344,8 @@ public:
 private:
     const win32::Win32Window* window(WindowId id) const { return toolkit_.window(id); }
     HWND control(WindowId window, std::string_view name) const {
-        return this->window(window) != nullptr ? this->window(window)->control(name) : nullptr;
+        const auto* found = this->window(window);
+        return found != nullptr ? found->control(name) : nullptr;
     }
 
     HWND work_ = nullptr;  // a message-only window that runs posted work
