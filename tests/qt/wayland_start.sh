@@ -27,9 +27,12 @@ shown() {
 }
 shown_or_gone() { shown || gone; }
 # Starts the program with the environment given, tracing its Wayland
-# messages, and waits for its first frame.
+# messages, and waits for its first frame. The trace is emptied here: the
+# shell that starts the program in the background may open it only after the
+# first look, which would then find the last start's frame.
 start() {
-    env "$@" WAYLAND_DEBUG=client "$program" 2>"$work/trace" &
+    : >"$work/trace"
+    env "$@" WAYLAND_DEBUG=client "$program" 2>>"$work/trace" &
     pid=$!
     eventually shown_or_gone
     shown || { echo "The program showed no frame:" >&2; tail -20 "$work/trace" >&2; exit 1; }
