@@ -168,22 +168,11 @@ void chooseAppearance(const QByteArray& appearance) {
 class QtDriver final : public Driver {
 public:
     Toolkit& toolkit() override { return toolkit_; }
-    // Work posted before the loop waits for it: the wait for the menu's focus runs events.
     void post(std::function<void()> work) override {
-        if (!looping_) {
-            before_.push_back(std::move(work));
-            return;
-        }
         QMetaObject::invokeMethod(qApp, std::move(work), Qt::QueuedConnection);
     }
     int runLoop() override {
-        // A learner starts once the menu has the keyboard, reported later, from the loop.
-        EXPECT_TRUE(QTest::qWaitFor([] { return QGuiApplication::focusWindow() != nullptr; },
-                                    std::chrono::milliseconds(patience).count()))
-            << "the menu never received the keyboard focus";
-        chooseAppearance(qgetenv("QUILLORY_APPEARANCE"));
-        looping_ = true;
-        std::ranges::for_each(std::exchange(before_, {}), [this](auto& work) { post(work); });
+        chooseAppearance(qgetenv("QUILLORY_APPEARANCE"));  // the menu already shown
         return QApplication::exec();
     }
     void quit(int code) override { QCoreApplication::exit(code); }
@@ -336,8 +325,6 @@ private:
     }
 
     QtToolkit toolkit_;
-    bool looping_ = false;
-    std::vector<std::function<void()>> before_;
 };
 
 }  // namespace
