@@ -33,14 +33,6 @@ constexpr int maximumTurns = 50;
 
 std::u16string wide(std::string_view text) { return {text.begin(), text.end()}; }
 
-std::u16string joined(const std::vector<std::string>& lines, std::string_view separator) {
-    std::u16string text;
-    for (const auto& line : lines) {
-        text += (text.empty() ? u"" : wide(separator)) + wide(line);
-    }
-    return text;
-}
-
 // The reference verb list, its lines ended by CR LF as the program ends them.
 std::u16string verbList() {
     std::u16string text;
@@ -134,10 +126,10 @@ std::string written(std::uint32_t rgb) {
 // A window as tests/data/layouts.txt writes it, a label's colour read from the screen. In
 // another appearance than the light default (QUILLORY_APPEARANCE) a label is "unreadable"
 // instead where it stands out from its background by less than WCAG's 4.5:1.
-std::vector<std::string> describe(Driver& d, const WindowLayout& layout) {
+std::string describe(Driver& d, const WindowLayout& layout) {
     const WindowId window = layout.id;
     if (!d.shown(window)) {
-        return {std::string(nameOf(window)) + " is not open"};
+        return std::string(nameOf(window)) + " is not open";
     }
     const auto view = d.view(window);
     const auto quoted = [](std::u16string_view text) {
@@ -151,45 +143,41 @@ std::vector<std::string> describe(Driver& d, const WindowLayout& layout) {
         const auto told = d.accessible(window, control, Driver::Told::Description);
         return told.empty() ? "" : " described " + quoted(told);
     };
-    std::ostringstream line;
-    line << nameOf(window) << ' ' << quoted(view.caption)
-         << (view.fixed ? " fixed [" : " sizable [") << view.width << ' ' << view.height << ']'
-         << described("");
-    std::vector<std::string> lines{line.str()};
+    std::ostringstream out;
+    out << nameOf(window) << ' ' << quoted(view.caption) << (view.fixed ? " fixed [" : " sizable [")
+        << view.width << ' ' << view.height << ']' << described("");
     for (const auto name : layout.controls | std::views::transform(&ControlLayout::name)) {
         const auto c = d.view(window, name);
         const auto caption = c.kind == "box" ? u"" : d.text(window, name);
         const auto& [left, top, width, height] = c.place;
-        line.str("");
-        line << "  " << name << ' ' << c.kind << " [" << left << ' ' << top << ' ' << width << ' '
-             << height << ']' << (c.kind == "box" ? c.style : ' ' + quoted(caption));
+        out << "\n  " << name << ' ' << c.kind << " [" << left << ' ' << top << ' ' << width << ' '
+            << height << ']' << (c.kind == "box" ? c.style : ' ' + quoted(caption));
         if (c.points != 0) {
-            line << " font " << c.points;
+            out << " font " << c.points;
         }
         const auto [text, background] = textOn(view, c.place);
         if (c.kind == "label" && lightDefault() && written(text) != written(view.text)) {
-            line << " colour " << written(text);
+            out << " colour " << written(text);
         } else if (c.kind == "label" && contrast(text, background) < readableContrast) {
-            line << " unreadable at " << contrast(text, background) << ":1";
+            out << " unreadable at " << contrast(text, background) << ":1";
         }
-        line << (clipped(view, c) ? " clipped" : "");
+        out << (clipped(view, c) ? " clipped" : "");
         std::u16string plain = caption;
         std::erase(plain, u'&');
         if (const auto spoken = d.accessible(window, name, Driver::Told::Name); spoken != plain) {
-            line << " named " << quoted(spoken);
+            out << " named " << quoted(spoken);
         }
-        line << described(name);
-        lines.push_back(line.str());
+        out << described(name);
     }
-    return lines;
+    return out.str();
 }
 
 // The window's lines of tests/data/layouts.txt, each [place and size] in pixels at the
 // density the test run set up (Wine's), else in Qt's logical pixels.
-std::vector<std::string> expectedLayout(std::string_view window) {
+std::string expectedLayout(std::string_view window) {
     const char* screen = std::getenv("QUILLORY_SCREEN_DPI");
     const int dpi = screen != nullptr ? std::atoi(screen) : 96;
-    std::vector<std::string> lines;
+    std::string lines;
     std::istringstream golden{std::string(::layouts)};
     bool inWindow = false;
     for (std::string line; std::getline(golden, line);) {
@@ -215,7 +203,7 @@ std::vector<std::string> expectedLayout(std::string_view window) {
             pixels.append(pixels.empty() ? "" : " ")
                 .append(std::to_string(twipsToPixels(value, dpi)));
         }
-        lines.push_back(line.replace(open + 1, close - open - 1, pixels));
+        lines += (lines.empty() ? "" : "\n") + line.replace(open + 1, close - open - 1, pixels);
     }
     return lines;
 }
@@ -253,10 +241,12 @@ private:
 
     // What an expectation finds, and what it wants to find.
     std::pair<std::u16string, std::u16string> found(const Step& s) {
-        const auto shown = [this](WindowId id) { return d_.shown(id); };
         if (s.kind == Windows) {
-            auto names = allWindows | std::views::filter(shown) | std::views::transform(nameOf);
-            return {joined({names.begin(), names.end()}, ","), wide(s.target)};
+            std::string names;
+            for (const auto id : allWindows) {
+                names += d_.shown(id) ? (names.empty() ? "" : ",") + std::string(nameOf(id)) : "";
+            }
+            return {wide(names), wide(s.target)};
         }
         const auto w = s.kind < Focus || s.kind == Layout ? windowOf(s) : WindowId::Form1;
         const auto c = s.control();
@@ -276,8 +266,7 @@ private:
                     s.kind == Box ? u"Quillory\n" + s.text : u"(no box)"};
         case Ended: return {host_->runEnded() ? u"ended" : u"running", u"ended"};
         default:  // Layout
-            return {joined(describe(d_, host_->layoutOf(w)), "\n"),
-                    joined(expectedLayout(s.target), "\n")};
+            return {wide(describe(d_, host_->layoutOf(w))), wide(expectedLayout(s.target))};
         }
     }
 
