@@ -7,6 +7,7 @@
 
 #include <array>
 #include <ranges>
+#include <regex>
 #include <sstream>
 
 #include "answers.h"
@@ -20,10 +21,8 @@ constexpr std::u16string_view right = u"Well done, you got it right!";
 TEST(Quiz, JudgesEachAnswerExactlyAgainstTheShownVerb) {
     VerbTable table;
     EXPECT_EQ(start(table), u"arise");
-    for (auto row : answers | std::views::split('\n')) {
-        if (std::ranges::empty(row)) {
-            continue;
-        }
+    std::istringstream rows{std::string(answers)};
+    for (std::string row; std::getline(rows, row);) {
         std::vector<std::u16string> f;
         for (auto field : row | std::views::split('|')) {
             f.emplace_back(field.begin(), field.end());
@@ -37,26 +36,18 @@ TEST(Quiz, JudgesEachAnswerExactlyAgainstTheShownVerb) {
     }
 }
 
-// The list's verbs below its headings: the infinitive, the past tenses and
-// the participles ("bet, betted" and "was/were" are two forms each).
+// The list's verbs below its headings, three columns a line: the infinitive, the
+// past tenses and the participles ("bet, betted" and "was/were" are two forms each).
 std::vector<std::array<std::vector<std::u16string>, 3>> listedVerbs() {
+    const std::string list(verb_list.substr(verb_list.find("\n\narise")));
+    std::istringstream words(std::regex_replace(list, std::regex(", "), "/"));
     std::vector<std::array<std::vector<std::u16string>, 3>> verbs;
-    std::istringstream list{std::string(verb_list.substr(verb_list.find("\n\narise")))};
-    for (std::string line; std::getline(list, line);) {
-        for (auto comma = line.find(", "); comma != std::string::npos; comma = line.find(", ")) {
-            line.replace(comma, 2, 1, '/');
-        }
-        std::istringstream columns(line);
-        std::array<std::vector<std::u16string>, 3> verb;
-        for (auto& column : verb) {
-            std::string forms;
-            columns >> forms;
-            for (auto form : forms | std::views::split('/')) {
-                column.emplace_back(form.begin(), form.end());
+    for (std::array<std::string, 3> line; words >> line[0] >> line[1] >> line[2];) {
+        auto& verb = verbs.emplace_back();
+        for (std::size_t column = 0; column < line.size(); ++column) {
+            for (auto form : line.at(column) | std::views::split('/')) {
+                verb.at(column).emplace_back(form.begin(), form.end());
             }
-        }
-        if (columns) {
-            verbs.push_back(verb);
         }
     }
     return verbs;
