@@ -24,37 +24,6 @@ struct Case {
 };
 void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
 
-// Adds to what was asked and done, in order: "build Form1, onLoad Form1, ...".
-void note(std::string& log, const std::string& entry) { log += (log.empty() ? "" : ", ") + entry; }
-
-// Writes down its handlers' calls. Its Go button runs the case's script on the host,
-// "show Form2", "unload Form1", "setText Form2" or "box", then returns.
-class ScriptedWindow final : public Window {
-public:
-    ScriptedWindow(const WindowLayout& layout, std::string& log) : Window(layout), log_(log) {}
-    void onLoad(Host&) override { note(log_, "onLoad " + named(layout().id)); }
-    void onUnload(Host&) override { note(log_, "onUnload " + named(layout().id)); }
-    void onClick(Host& host, std::string_view button) override {
-        note(log_, "click " + named(layout().id) + "." + std::string(button));
-        std::istringstream words(testing::TestWithParam<Case>::GetParam().go);
-        for (std::string verb, window; words >> verb;) {
-            if (verb == "box") {
-                host.messageBox(u"Hello");
-            } else if (words >> window; verb == "show") {
-                host.show(idOf(window));
-            } else if (verb == "unload") {
-                host.unload(idOf(window));
-            } else {
-                host.setText(idOf(window), "Go", u"Hello");
-            }
-        }
-        note(log_, "returned");
-    }
-
-private:
-    std::string& log_;
-};
-
 // A heading, then a button; Form4 has only the heading, nothing to focus.
 constexpr std::array<ControlLayout, 2> headingAndButton{{
     {.name = "Heading"},
@@ -68,40 +37,64 @@ constexpr std::array<WindowLayout, 3> layouts{{
 
 // The toolkit writes down what it is asked, and runs what the learner does through the
 // handlers of the window last built.
-class Rules : public testing::TestWithParam<Case>, public Toolkit {
-public:
+struct Rules : testing::TestWithParam<Case>, Toolkit {
+    // Writes down its handlers' calls. Its Go button runs the case's script, then returns.
+    struct ScriptedWindow final : Window {
+        ScriptedWindow(const WindowLayout& layout, Rules& test) : Window(layout), test_(test) {}
+        void onLoad(Host&) override { test_.note("onLoad " + named(layout().id)); }
+        void onUnload(Host&) override { test_.note("onUnload " + named(layout().id)); }
+        void onClick(Host&, std::string_view button) override {
+            test_.note("click " + named(layout().id) + "." + std::string(button));
+            test_.run(GetParam().go);
+            test_.note("returned");
+        }
+        Rules& test_;
+    };
+
     void build(const WindowLayout& layout, ButtonHandler onButton, CloseHandler onClose) override {
-        note(logged_, "build " + named(layout.id));
+        note("build " + named(layout.id));
         handlers_.at(indexOf(layout.id)) = {std::move(onButton), std::move(onClose)};
     }
-    void show(WindowId id) override { note(logged_, "show " + named(id)); }
-    void activate(WindowId id) override { note(logged_, "activate " + named(id)); }
+    void show(WindowId id) override { note("show " + named(id)); }
+    void activate(WindowId id) override { note("activate " + named(id)); }
     void focus(WindowId id, const ControlLayout& control) override {
-        note(logged_, "focus " + named(id) + "." + std::string(control.name));
+        note("focus " + named(id) + "." + std::string(control.name));
     }
-    void destroy(WindowId id) override { note(logged_, "destroy " + named(id)); }
+    void destroy(WindowId id) override { note("destroy " + named(id)); }
     std::u16string text(WindowId, const ControlLayout&) override { return {}; }
     void setText(WindowId, const ControlLayout&, std::u16string_view) override {}
     void announceNameChange(WindowId, const ControlLayout&, std::u16string_view) override {}
     void describe(WindowId, const ControlLayout&, std::u16string_view) override {}
     void messageBox(std::u16string_view) override {
-        note(logged_, "box");
-        learn(GetParam().whileBoxOpen);  // the box's own loop runs the learner's input
+        note("box");
+        run(GetParam().whileBoxOpen);  // the box's own loop runs the learner's input
     }
-    void endRun() override { note(logged_, "endRun"); }
+    void endRun() override { note("endRun"); }
     [[noreturn]] void stopProgram(const std::string& reason) override {
-        note(logged_, "stop: " + reason);
+        note("stop: " + reason);
         throw Stopped{};
     }
 
-protected:
-    // What the learner does, "press Form1" (its Go button) or "close Form1": a window gone
-    // may still deliver a click.
-    void learn(const std::string& script) {
+    // Adds to what was asked and done, in order: "build Form1, onLoad Form1, ...".
+    void note(const std::string& entry) { logged_ += (logged_.empty() ? "" : ", ") + entry; }
+    // Runs a script of what the learner does, "press Form1" (its Go button) or "close
+    // Form1", where a window gone may still deliver a click, and of what a handler asks
+    // of the host: "show Form2", "unload Form1", "setText Form2" or "box".
+    void run(const std::string& script) {
         std::istringstream words(script);
-        for (std::string verb, window; words >> verb >> window;) {
-            auto& [press, close] = handlers_.at(indexOf(idOf(window)));
-            verb == "press" ? press("Go") : close();
+        for (std::string verb, window; words >> verb;) {
+            if (verb == "box") {
+                host_.messageBox(u"Hello");
+            } else if (words >> window; verb == "show") {
+                host_.show(idOf(window));
+            } else if (verb == "unload") {
+                host_.unload(idOf(window));
+            } else if (verb == "setText") {
+                host_.setText(idOf(window), "Go", u"Hello");
+            } else {
+                auto& [press, close] = handlers_.at(indexOf(idOf(window)));
+                verb == "press" ? press("Go") : close();
+            }
         }
     }
 
@@ -109,9 +102,9 @@ protected:
     std::array<std::pair<ButtonHandler, CloseHandler>, allWindows.size()> handlers_;
     // In no particular order, and without Form3: the host finds each by its id.
     WindowHost host_{*this,
-                     {std::make_unique<ScriptedWindow>(layouts[2], logged_), nullptr,
-                      std::make_unique<ScriptedWindow>(layouts[1], logged_),
-                      std::make_unique<ScriptedWindow>(layouts[0], logged_)}};
+                     {std::make_unique<ScriptedWindow>(layouts[2], *this), nullptr,
+                      std::make_unique<ScriptedWindow>(layouts[1], *this),
+                      std::make_unique<ScriptedWindow>(layouts[0], *this)}};
 };
 
 TEST_P(Rules, Hold) {
@@ -119,9 +112,9 @@ TEST_P(Rules, Hold) {
     EXPECT_EQ(logged_, "build Form1, onLoad Form1, show Form1, activate Form1, focus Form1.Go");
     logged_.clear();
     try {
-        learn("press Form1 " + GetParam().then);
+        run("press Form1 " + GetParam().then);
     } catch (const Stopped&) {
-        note(logged_, "stopped");
+        note("stopped");
     }
     EXPECT_EQ(logged_, "click Form1.Go, " + GetParam().expected);
     EXPECT_EQ(host_.runEnded(), logged_.ends_with("endRun"));
