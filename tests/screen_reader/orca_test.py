@@ -172,13 +172,9 @@ def wait_until(holds, failure):  # for what says nothing when it happens
         time.sleep(0.05)
 
 
-def orca_version():
-    said = subprocess.run(["orca", "--version"], capture_output=True, text=True).stdout
-    return int(re.search(r"(\d+)\.\d+", said).group(1))
-
-
 if __name__ == "__main__":
-    if (version := orca_version()) not in JUDGED:
+    said = subprocess.run(["orca", "--version"], capture_output=True, text=True).stdout
+    if (version := int(re.search(r"(\d+)\.\d+", said).group(1))) not in JUDGED:
         print(f"SKIPPED: Orca {version} is not judged: only Orca {JUDGED}'s words are")
         sys.exit(77)
     main(sys.argv[1], version)
