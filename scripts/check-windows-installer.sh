@@ -8,6 +8,7 @@
 # installer it checks instead: the same script made for 64 bits.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source tests/gui/keys.sh  # for eventually
 if [ -z "${QUILLORY_INSTALLER_PRESET:-}" ]; then
     cmake --build --preset windows --target installer  # the one shipped, made everywhere
     export QUILLORY_INSTALLER_PRESET=windows
@@ -45,9 +46,6 @@ echo "Installed: the program, its Start-menu entry and $entry."
 # The uninstaller returns at once and a copy of it does the work: wait until
 # everything is gone, for a minute at most.
 wine "$folder/Uninstall.exe" /S
-deadline=$((SECONDS + 60))
-until [ "$(files)" = "$before" ] && ! wine reg query "$entry" >/dev/null 2>&1; do
-    [ $SECONDS -lt $deadline ] || { diff <(echo "$before") <(files) || true; fail "Left behind."; }
-    sleep 0.2
-done
+gone() { [ "$(files)" = "$before" ] && ! wine reg query "$entry" >/dev/null 2>&1; }
+eventually gone || { diff <(echo "$before") <(files) || true; fail "Left behind."; }
 echo "Uninstalled: nothing of it is left."
