@@ -26,7 +26,6 @@ struct ControlView {
     double points = 0;                   // the font's size, where it is not the window's
     std::vector<std::uint32_t> blank{};  // a button as drawn in its state with no caption
     std::vector<std::uint32_t> whole{};  // the caption whole on one line in the control's font
-    int wholeAcross = 0;
 };
 struct WindowView {
     std::u16string caption{};

@@ -53,7 +53,8 @@ double contrast(std::uint32_t one, std::uint32_t other) {
     return contrastRatio(colour(one), colour(other));
 }
 
-// The pixels of a place in the window, row after row, as far as the window goes.
+// The pixels of a place in the window, row after row, as far as the window goes; each reader
+// of them leaves the top byte aside.
 std::vector<std::uint32_t> pixelsIn(const WindowView& view, std::array<int, 4> place) {
     const auto at = [&view](int pixels) { return pixels * view.pixelsAcross / view.width; };
     const auto [left, top, width, height] = place;
@@ -61,17 +62,16 @@ std::vector<std::uint32_t> pixelsIn(const WindowView& view, std::array<int, 4> p
     std::vector<std::uint32_t> found;
     for (int y = at(top); y < std::min(at(top + height), rows); ++y) {
         for (int x = at(left); x < std::min(at(left + width), view.pixelsAcross); ++x) {
-            found.push_back(view.pixels.at(static_cast<std::size_t>((y * view.pixelsAcross) + x)) &
-                            0xFFFFFFU);
+            found.push_back(view.pixels.at(static_cast<std::size_t>((y * view.pixelsAcross) + x)));
         }
     }
     return found;
 }
 
-// A place's text colour stands out most from its background, the colour most of it has.
-std::pair<std::uint32_t, std::uint32_t> textOn(const WindowView& view, std::array<int, 4> place) {
+// The text colour of pixels stands out most from their background, the colour most have.
+std::pair<std::uint32_t, std::uint32_t> textOn(const std::vector<std::uint32_t>& pixels) {
     std::map<std::uint32_t, int> counts;
-    for (const auto pixel : pixelsIn(view, place)) {
+    for (const auto pixel : pixels) {
         ++counts[pixel];
     }
     const auto background = std::ranges::max_element(counts, {}, [](auto& n) { return n.second; });
@@ -80,15 +80,14 @@ std::pair<std::uint32_t, std::uint32_t> textOn(const WindowView& view, std::arra
     return {text->first, background->first};
 }
 
-// A place's text ink in pixels: each counts by how far it lies from what is beneath (blank's
-// pixel, or the background) towards the text's colour; smoothed edges count in part.
-double inkOf(const WindowView& view, std::array<int, 4> place,
+// The text ink of pixels: each counts by how far it lies from what is beneath (blank's pixel,
+// or the background) towards the text's colour; smoothed edges count in part.
+double inkOf(const std::vector<std::uint32_t>& pixels,
              const std::vector<std::uint32_t>& blank = {}) {
     const auto level = [](std::uint32_t rgb) {
         return static_cast<int>((rgb >> 16 & 0xFFU) + (rgb >> 8 & 0xFFU) + (rgb & 0xFFU));
     };
-    const auto [text, background] = textOn(view, place);
-    const auto pixels = pixelsIn(view, place);
+    const auto [text, background] = textOn(pixels);
     double ink = 0;
     for (std::size_t at = 0; at < pixels.size(); ++at) {
         const int beneath = level(blank.empty() ? background : blank.at(at));
@@ -102,16 +101,12 @@ double inkOf(const WindowView& view, std::array<int, 4> place,
 
 // A caption is clipped where its control shows more or less ink than the caption drawn whole
 // (cut off, drawn twice or not at all); where in the control it goes is the toolkit's choice.
-bool clipped(const WindowView& view, const ControlView& c) {
-    if (c.wholeAcross == 0) {  // a box
+bool clipped(const std::vector<std::uint32_t>& shown, const ControlView& c) {
+    if (c.whole.empty()) {  // a box
         return false;
     }
-    const auto rows = static_cast<int>(c.whole.size()) / c.wholeAcross;
-    const double whole =
-        inkOf({.width = c.wholeAcross, .pixels = c.whole, .pixelsAcross = c.wholeAcross},
-              {0, 0, c.wholeAcross, rows});
-    const double shown = inkOf(view, c.place, c.blank);
-    return std::abs(shown - whole) > 0.05 * whole + 5;  // smoothing differs, as may an underline
+    const double whole = inkOf(c.whole);  // smoothing differs, as may an underline
+    return std::abs(inkOf(shown, c.blank) - whole) > 0.05 * whole + 5;
 }
 
 // A colour in a layout's three hex digits: smoothing leaves even full strokes a few levels off.
@@ -155,13 +150,14 @@ std::string describe(Driver& d, const WindowLayout& layout) {
         if (c.points != 0) {
             out << " font " << c.points;
         }
-        const auto [text, background] = textOn(view, c.place);
+        const auto shown = pixelsIn(view, c.place);
+        const auto [text, background] = textOn(shown);
         if (c.kind == "label" && lightDefault() && written(text) != written(view.text)) {
             out << " colour " << written(text);
         } else if (c.kind == "label" && contrast(text, background) < readableContrast) {
             out << " unreadable at " << contrast(text, background) << ":1";
         }
-        out << (clipped(view, c) ? " clipped" : "");
+        out << (clipped(shown, c) ? " clipped" : "");
         std::u16string plain = caption;
         std::erase(plain, u'&');
         if (const auto spoken = d.accessible(window, name, Driver::Told::Name); spoken != plain) {

@@ -109,7 +109,6 @@ void giveCaption(ControlView& view, const QWidget& control, int flags, const QSt
         painter.setFont(control.font());
         painter.drawText(QRect(QPoint(margin, margin), size), flags, text);
     });
-    view.wholeAcross = qRound((size.width() + 2 * margin) * control.devicePixelRatioF());
 }
 
 // The button as its style draws it, on the window's background, with no caption.

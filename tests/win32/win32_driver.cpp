@@ -110,7 +110,6 @@ std::vector<std::uint32_t> painted(int width, int height, const std::function<vo
 void giveCaption(ControlView& view, HWND control) {
     const std::u16string caption = win32::windowText(control);
     const auto [across, down] = std::pair{4 * view.place[2], 3 * view.place[3]};
-    view.wholeAcross = across;
     view.whole = painted(across, down, [&](HDC dc) {
         const RECT sheet{0, 0, across, down};
         FillRect(dc, &sheet, GetSysColorBrush(COLOR_BTNFACE));  // smoothed as on the screen
