@@ -44,17 +44,13 @@ std::u16string verbList() {
 
 bool lightDefault() { return std::getenv("QUILLORY_APPEARANCE") == nullptr; }
 
-// The contrast ratio of two colours, as the program reckons it (WCAG 2).
-double contrast(std::uint32_t one, std::uint32_t other) {
-    const auto colour = [](std::uint32_t rgb) {
-        return Colour{static_cast<std::uint8_t>(rgb >> 16), static_cast<std::uint8_t>(rgb >> 8),
-                      static_cast<std::uint8_t>(rgb)};
-    };
-    return contrastRatio(colour(one), colour(other));
+// A pixel's colour, its top byte aside.
+Colour colourOf(std::uint32_t rgb) {
+    return {static_cast<std::uint8_t>(rgb >> 16), static_cast<std::uint8_t>(rgb >> 8),
+            static_cast<std::uint8_t>(rgb)};
 }
 
-// The pixels of a place in the window, row after row, as far as the window goes; each reader
-// of them leaves the top byte aside.
+// The pixels of a place in the window, row after row, as far as the window goes.
 std::vector<std::uint32_t> pixelsIn(const WindowView& view, std::array<int, 4> place) {
     const auto at = [&view](int pixels) { return pixels * view.pixelsAcross / view.width; };
     const auto [left, top, width, height] = place;
@@ -68,32 +64,32 @@ std::vector<std::uint32_t> pixelsIn(const WindowView& view, std::array<int, 4> p
     return found;
 }
 
-// The text colour of pixels stands out most from their background, the colour most have.
-std::pair<std::uint32_t, std::uint32_t> textOn(const std::vector<std::uint32_t>& pixels) {
+// The text colour of pixels stands out most from their background, the colour most have; by
+// the contrast ratio of two colours as the program reckons it (WCAG 2).
+std::pair<Colour, Colour> textOn(const std::vector<std::uint32_t>& pixels) {
     std::map<std::uint32_t, int> counts;
     for (const auto pixel : pixels) {
         ++counts[pixel];
     }
-    const auto background = std::ranges::max_element(counts, {}, [](auto& n) { return n.second; });
+    const auto background =
+        colourOf(std::ranges::max_element(counts, {}, [](auto& n) { return n.second; })->first);
     const auto text = std::ranges::max_element(
-        counts, {}, [&](auto& n) { return contrast(n.first, background->first); });
-    return {text->first, background->first};
+        counts, {}, [&](auto& n) { return contrastRatio(colourOf(n.first), background); });
+    return {colourOf(text->first), background};
 }
 
 // The text ink of pixels: each counts by how far it lies from what is beneath (blank's pixel,
 // or the background) towards the text's colour; smoothed edges count in part.
 double inkOf(const std::vector<std::uint32_t>& pixels,
              const std::vector<std::uint32_t>& blank = {}) {
-    const auto level = [](std::uint32_t rgb) {
-        return static_cast<int>((rgb >> 16 & 0xFFU) + (rgb >> 8 & 0xFFU) + (rgb & 0xFFU));
-    };
+    const auto level = [](Colour c) { return c.red + c.green + c.blue; };
     const auto [text, background] = textOn(pixels);
     double ink = 0;
     for (std::size_t at = 0; at < pixels.size(); ++at) {
-        const int beneath = level(blank.empty() ? background : blank.at(at));
+        const int beneath = level(blank.empty() ? background : colourOf(blank.at(at)));
         const int range = level(text) - beneath;
         const double share =
-            range != 0 ? (level(pixels[at]) - beneath) / static_cast<double>(range) : 0;
+            range != 0 ? (level(colourOf(pixels[at])) - beneath) / static_cast<double>(range) : 0;
         ink += share < 0.25 ? 0 : std::min(share, 1.0);
     }
     return ink;
@@ -110,10 +106,10 @@ bool clipped(const std::vector<std::uint32_t>& shown, const ControlView& c) {
 }
 
 // A colour in a layout's three hex digits: smoothing leaves even full strokes a few levels off.
-std::string written(std::uint32_t rgb) {
+std::string written(Colour c) {
     std::string text = "#";
-    for (const int shift : {16, 8, 0}) {
-        text.append(2, "0123456789abcdef"[(((rgb >> shift) & 0xFFU) + 8) / 17]);
+    for (const int value : {c.red, c.green, c.blue}) {
+        text.append(2, "0123456789abcdef"[(value + 8) / 17]);
     }
     return text;
 }
@@ -152,10 +148,10 @@ std::string describe(Driver& d, const WindowLayout& layout) {
         }
         const auto shown = pixelsIn(view, c.place);
         const auto [text, background] = textOn(shown);
-        if (c.kind == "label" && lightDefault() && written(text) != written(view.text)) {
+        if (c.kind == "label" && lightDefault() && written(text) != written(colourOf(view.text))) {
             out << " colour " << written(text);
-        } else if (c.kind == "label" && contrast(text, background) < readableContrast) {
-            out << " unreadable at " << contrast(text, background) << ":1";
+        } else if (c.kind == "label" && contrastRatio(text, background) < readableContrast) {
+            out << " unreadable at " << contrastRatio(text, background) << ":1";
         }
         out << (clipped(shown, c) ? " clipped" : "");
         std::u16string plain = caption;
