@@ -119,9 +119,6 @@ std::string written(Colour c) {
 // instead where it stands out from its background by less than WCAG's 4.5:1.
 std::string describe(Driver& d, const WindowLayout& layout) {
     const WindowId window = layout.id;
-    if (!d.shown(window)) {
-        return std::string(nameOf(window)) + " is not open";
-    }
     const auto view = d.view(window);
     const auto quoted = [](std::u16string_view text) {
         std::string line(text.begin(), text.end());
@@ -240,9 +237,10 @@ private:
             }
             return {wide(names), wide(s.target)};
         }
-        const auto w = s.kind < Focus || s.kind == Layout ? windowOf(s) : WindowId::Form1;
+        const bool ofWindow = s.kind < Focus || s.kind == Layout;
+        const auto w = ofWindow ? windowOf(s) : WindowId::Form1;
         const auto c = s.control();
-        if (s.kind < Focus && !d_.shown(w)) {  // nothing of it to read
+        if (ofWindow && !d_.shown(w)) {  // nothing of it to read
             return {u"(not shown)", u"(shown)"};
         }
         switch (s.kind) {
@@ -323,15 +321,14 @@ private:
         turns_ = 0;
         EXPECT_TRUE(done_()) << "step " << next_
                              << " never took effect: " << steps_[next_ - 1].line;
-        done_ = [] { return true; };
         if (next_ < steps_.size()) {
             schedule();
             doNext();
             return;
         }
         *alive_ = false;
-        d_.quit(host_->runEnded() ? 0
-                                  : stepsFinished);  // an ended run's loop may be on its way out
+        // An ended run's loop may be on its way out.
+        d_.quit(host_->runEnded() ? 0 : stepsFinished);
     }
 
     void doNext() {
