@@ -46,7 +46,8 @@ public:
     virtual ~Driver() = default;
 
     [[nodiscard]] virtual Toolkit& toolkit() = 0;  // of the driver's one run
-    // Runs work from the event loop; modal loops, a message box's too, run it.
+    // Runs work from the event loop; modal loops, a message box's too, run it. Work still
+    // waiting when the driver goes is dropped, never run.
     virtual void post(std::function<void()> work) = 0;
     virtual int runLoop() = 0;        // the menu shown, until the run ends or quit() is called
     virtual void quit(int code) = 0;  // leaves every running loop

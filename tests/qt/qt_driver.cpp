@@ -168,7 +168,7 @@ class QtDriver final : public Driver {
 public:
     Toolkit& toolkit() override { return toolkit_; }
     void post(std::function<void()> work) override {
-        QMetaObject::invokeMethod(qApp, std::move(work), Qt::QueuedConnection);
+        QMetaObject::invokeMethod(&posted_, std::move(work), Qt::QueuedConnection);
     }
     int runLoop() override {
         chooseAppearance(qgetenv("QUILLORY_APPEARANCE"));  // the menu already shown
@@ -324,6 +324,7 @@ private:
     }
 
     QtToolkit toolkit_;
+    QObject posted_;  // work not yet run goes with it, never into the next driver's loop
 };
 
 }  // namespace
