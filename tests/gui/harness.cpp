@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 #include <ranges>
+#include <regex>
 #include <sstream>
 #include <stdexcept>
 
@@ -120,12 +121,9 @@ std::string written(Colour c) {
 std::string describe(Driver& d, const WindowLayout& layout) {
     const WindowId window = layout.id;
     const auto view = d.view(window);
-    const auto quoted = [](std::u16string_view text) {
-        std::string line(text.begin(), text.end());
-        for (auto at = line.find('\n'); at != std::string::npos; at = line.find('\n', at)) {
-            line.replace(at, 1, "\\n");
-        }
-        return '"' + line + '"';
+    const auto quoted = [](std::u16string_view text) {  // a line break as \n
+        const std::string line(text.begin(), text.end());
+        return '"' + std::regex_replace(line, std::regex("\n"), "\\n") + '"';
     };
     const auto described = [&](std::string_view control) {
         const auto told = d.accessible(window, control, Driver::Told::Description);
