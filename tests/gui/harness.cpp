@@ -34,15 +34,6 @@ constexpr int maximumTurns = 50;
 
 std::u16string wide(std::string_view text) { return {text.begin(), text.end()}; }
 
-// The reference verb list, its lines ended by CR LF as the program ends them.
-std::u16string verbList() {
-    std::u16string text;
-    for (const char c : verb_list) {
-        text += c == '\n' ? u"\r\n" : std::u16string(1, static_cast<char16_t>(c));
-    }
-    return text;
-}
-
 bool lightDefault() { return std::getenv("QUILLORY_APPEARANCE") == nullptr; }
 
 // A pixel's colour, its top byte aside.
@@ -242,7 +233,9 @@ private:
         }
         switch (s.kind) {
         case Text: return {d_.text(w, c), s.text};
-        case VerbList: return {d_.text(w, c), verbList()};
+        case VerbList:  // the reference list, its lines ended by CR LF as the program ends them
+            return {d_.text(w, c),
+                    wide(std::regex_replace(std::string(verb_list), std::regex("\n"), "\r\n"))};
         case AtTop: return {wide(testing::PrintToString(d_.place(w, c))), u"{ 0, 0, 0 }"};
         case Named: return {d_.accessible(w, c, Driver::Told::Name), s.text};
         case Described: return {d_.accessible(w, c, Driver::Told::Description), s.text};
