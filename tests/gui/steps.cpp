@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <regex>
 #include <sstream>
 #include <stdexcept>
 
@@ -25,21 +26,19 @@ std::u16string unquoted(std::string_view text) {
     return out;
 }
 
-Step parseStep(std::string_view line) {
-    const auto kindEnd = std::min(line.find(' '), line.size());
-    const auto* const kind = std::ranges::find(kindNames, line.substr(0, kindEnd));
+// A line that is not a kind, a target with no space and a text in quotes, each but the kind
+// left out or not, is no step.
+Step parseStep(const std::string& line) {
+    std::smatch parts;
+    std::regex_match(line, parts, std::regex(R"step((\w+) *([^ "]*) *(?:"(.*)")?)step"));
+    const auto* const kind = std::ranges::find(kindNames, parts.str(1));
     if (kind == kindNames.end()) {
-        throw std::invalid_argument("no such step: " + std::string(line));
+        throw std::invalid_argument("no such step: " + line);
     }
-    Step step{.kind = static_cast<Step::Kind>(kind - kindNames.begin()), .line = std::string(line)};
-    const auto quote = std::min(line.find('"'), line.size());
-    if (kindEnd + 1 < quote) {
-        step.target = line.substr(kindEnd + 1, line.find_last_not_of(' ', quote - 1) - kindEnd);
-    }
-    if (quote + 1 < line.size()) {
-        step.text = unquoted(line.substr(quote + 1, line.rfind('"') - quote - 1));
-    }
-    return step;
+    return {.kind = static_cast<Step::Kind>(kind - kindNames.begin()),
+            .target = parts.str(2),
+            .text = unquoted(parts.str(3)),
+            .line = line};
 }
 
 }  // namespace
