@@ -189,18 +189,17 @@ std::string expectedLayout(std::string_view window) {
 // Runs the steps on a program of its own, started as its main starts it.
 class Runner {
 public:
-    Runner(Driver& driver, const std::vector<Step>& steps) : d_(driver), steps_(steps) {}
+    Runner(Driver& driver, const std::vector<Step>& steps)
+        : d_(driver), steps_(steps), host_(driver.toolkit(), makeWindows()) {}
 
     void run() {
-        host_.emplace(d_.toolkit(), makeWindows());
-        host_->start(WindowId::Form1);
+        host_.start(WindowId::Form1);
         schedule();
         const int code = d_.runLoop();
-        EXPECT_TRUE(!host_->runEnded() || code == 0) << "the run ended but the event loop went on";
+        EXPECT_TRUE(!host_.runEnded() || code == 0) << "the run ended but the event loop went on";
         while (next_ < steps_.size()) {  // the run is over: what is left only looks
             doNext();
         }
-        host_.reset();
     }
 
 private:
@@ -211,7 +210,7 @@ private:
 
     // Whether the target is a text box as the program lays it out; a writable one.
     [[nodiscard]] bool isBox(const Step& s, bool writable) const {
-        const auto* c = s.target.empty() ? nullptr : host_->layoutOf(windowOf(s)).find(s.control());
+        const auto* c = s.target.empty() ? nullptr : host_.layoutOf(windowOf(s)).find(s.control());
         return c != nullptr && c->kind == ControlKind::TextBox &&
                !(writable && c->textBox.readOnly);
     }
@@ -244,9 +243,9 @@ private:
         case NoBox:
             return {d_.box().value_or(u"(no box)"),
                     s.kind == Box ? u"Quillory\n" + s.text : u"(no box)"};
-        case Ended: return {host_->runEnded() ? u"ended" : u"running", u"ended"};
+        case Ended: return {host_.runEnded() ? u"ended" : u"running", u"ended"};
         default:  // Layout
-            return {wide(describe(d_, host_->layoutOf(w))), wide(expectedLayout(s.target))};
+            return {wide(describe(d_, host_.layoutOf(w))), wide(expectedLayout(s.target))};
         }
     }
 
@@ -314,7 +313,7 @@ private:
             return;
         }
         // An ended run's loop may be on its way out.
-        d_.quit(host_->runEnded() ? 0 : stepsFinished);
+        d_.quit(host_.runEnded() ? 0 : stepsFinished);
     }
 
     void doNext() {
@@ -327,7 +326,7 @@ private:
 
     Driver& d_;
     const std::vector<Step>& steps_;
-    std::optional<WindowHost> host_;
+    WindowHost host_;
     std::function<bool()> done_ = [] { return true; };  // the last action's effect
     std::size_t next_ = 0;
     int turns_ = 0;
