@@ -164,9 +164,8 @@ std::string expectedLayout(std::string_view window) {
         if (!inWindow || open == std::string::npos) {
             continue;
         }
-        if (const auto colour = line.find(" colour #");
-            !lightDefault() && colour != std::string::npos) {
-            line.erase(colour, 15);
+        if (!lightDefault()) {
+            line = std::regex_replace(line, std::regex(" colour #[0-9a-f]{6}"), "");
         }
         // A font's size, like a place, comes to whole pixels on the screen.
         if (const auto font = line.find(" font "); font != std::string::npos) {
