@@ -48,7 +48,7 @@ struct Scenario {
 inline void PrintTo(const Scenario& scenario, std::ostream* out) { *out << scenario.name; }
 
 // The scenarios of tests/data/scenarios.txt, each after its "== " line and a step a line:
-// kind, target, and text in double quotes with \uXXXX for a UTF-16 unit beyond ASCII.
+// kind, target (no spaces), and text in double quotes with \uXXXX for a UTF-16 unit beyond ASCII.
 std::vector<Scenario> parseScenarios(std::string_view text);
 
 }  // namespace quillory::gui
