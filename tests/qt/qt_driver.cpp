@@ -88,26 +88,29 @@ std::vector<std::uint32_t> pixelsOf(const QImage& image) {
     return {first, std::next(first, static_cast<std::ptrdiff_t>(image.width()) * image.height())};
 }
 
-// What draw paints on white, on a sheet size big in logical pixels, at the screen's density.
+// What draw paints on the widget's background, on a sheet size big in logical pixels, at the
+// screen's density.
 std::vector<std::uint32_t> painted(const QWidget& widget, QSize size,
                                    const std::function<void(QPainter&)>& draw) {
     QImage sheet(size * widget.devicePixelRatioF(), QImage::Format_RGB32);
     sheet.setDevicePixelRatio(widget.devicePixelRatioF());
-    sheet.fill(Qt::white);
+    sheet.fill(widget.palette().color(widget.backgroundRole()));
     QPainter painter(&sheet);
     draw(painter);
     painter.end();
     return pixelsOf(sheet);
 }
 
-// The caption drawn whole on one line in the control's font, a line's height to spare.
+// The caption drawn whole on one line in the control's font and colours, a line's height to
+// spare, by its style, which may hide access keys' underlines until Alt is held (Adwaita).
 void giveCaption(ControlView& view, const QWidget& control, int flags, const QString& text) {
     const QFontMetrics metrics(control.font());
     const int margin = metrics.height();
     const QSize size = metrics.size(flags, text);
     view.whole = painted(control, size + 2 * QSize(margin, margin), [&](QPainter& painter) {
         painter.setFont(control.font());
-        painter.drawText(QRect(QPoint(margin, margin), size), flags, text);
+        control.style()->drawItemText(&painter, QRect(QPoint(margin, margin), size), flags,
+                                      control.palette(), true, text, control.foregroundRole());
     });
 }
 
