@@ -43,7 +43,7 @@ class Speech:  # what Orca has said
     def __init__(self):
         self._terminal, log = pty.openpty()
         self.path = os.ttyname(log)
-        self.text, self._heard, self._changed = "", 0, threading.Condition()
+        self.text, self._heard, self._logged, self._changed = "", 0, 0, threading.Condition()
         threading.Thread(target=self._read, daemon=True).start()
 
     def _read(self):
@@ -56,8 +56,10 @@ class Speech:  # what Orca has said
         found = re.findall(r"SPEECH OUTPUT: '(.*?)' ?\{", self.text, re.S)
         return [re.sub(r"\s*\n\s*", " ", line) for line in found]
 
-    def heard(self, line):  # since the last step; "a | b" is either of two lines
-        return any(choice in self.lines()[self._heard:] for choice in line.split(" | "))
+    def heard(self, line):  # since the last step; "a | b" is either line; "focus X" is Orca's
+        return any(f" to [{choice[6:]}]. Notify: " in self.text[self._logged:]  # focus moved to X
+                   if choice.startswith("focus ") else choice in self.lines()[self._heard:]
+                   for choice in line.split(" | "))
 
     # Orca 48 takes a focus before older events: a caret move left from typing in a box, taken when
     # Tab comes back there, moves its focus silently. A learner lets Orca finish; so does the test.
@@ -76,7 +78,7 @@ class Speech:  # what Orca has said
                     ended = "" if orca.poll() is None else f" and ended ({orca.returncode})"
                     raise AssertionError(f"Orca did not say {wanted}; it said {said}{ended}")
                 self._changed.wait(min(left, 0.5))  # and looks whether Orca still runs
-            self._heard = len(self.lines())
+            self._heard, self._logged = len(self.lines()), len(self.text)
 
 
 def late_bus(bus, path, delay=0.7):  # a relay that holds back each of the bus's answers
