@@ -92,5 +92,14 @@ wineserver -w
 # here, away from the output that ctest waits on.
 wineserver -p </dev/null >/dev/null 2>&1
 wine cmd /c exit </dev/null >/dev/null 2>&1
+# Wine closes its desktop a second after the last program on it has gone,
+# and a program starting as it closes finds none and cannot open a window.
+# So one program stays on it until cleanup() stops the server (cmd, waiting
+# for a key from a pipe that nothing writes to), and the desktop is opened
+# here, away from the output ctest waits on: rundll32 opens a window before
+# it finds that the library it is given does not exist.
+mkfifo "$HOME/desktop-hold"
+wine cmd /c pause <>"$HOME/desktop-hold" >/dev/null 2>&1 &
+wine rundll32 none.dll,none </dev/null >/dev/null 2>&1 || true
 
 "$@"
