@@ -8,6 +8,17 @@
 # take their text from (Wine's is 8-point Tahoma, as on Windows XP).
 set -euo pipefail
 
+# Debian's Wine starts Windows programs without a preloader (a package it only
+# suggests), so nothing keeps the addresses Wine must map at (its shared page
+# at 0x7ffe0000) clear of the program break, which the kernel puts anywhere in
+# a gigabyte above Wine's loader: now and then a program ends at once, before
+# its first line, with status 1 ("failed to map the shared user data").
+# Without address randomisation the break starts just above the loader, clear
+# of them.
+if (((0x$(cat /proc/self/personality) & 0x40000) == 0)); then  # ADDR_NO_RANDOMIZE
+    exec setarch "$(uname -m)" --addr-no-randomize "$0" "$@"
+fi
+
 dpi=96 face="" points=""
 while [ $# -gt 0 ]; do
     case $1 in
@@ -33,7 +44,9 @@ export WINEPREFIX
 # MIME types) go into the same temporary folder, not into /tmp or the home.
 export TMPDIR="$(dirname "$WINEPREFIX")" HOME="$(dirname "$WINEPREFIX")"
 export WINEDLLOVERRIDES="winemenubuilder.exe=d"
-export WINEDEBUG=-all
+# Wine's own errors, such as a program it could not start, but not its notes
+# on what it leaves unimplemented.
+export WINEDEBUG=-all,err+all
 export QUILLORY_SCREEN_DPI="$dpi"  # what the tests should find
 # Wine's server keeps its socket in a folder named after the prefix's device
 # and inode (server-DEV-INODE).
