@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the release preset and its Debian package, has lintian check the
+# Makes the Debian package (scripts/package.sh), has lintian check the
 # package as Debian checks its own, installs it with apt as a learner would,
 # starts the installed program on a virtual display and sees its menu. The
 # package is removed again afterwards. (The menu entry and the metadata are
@@ -7,11 +7,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh
-cmake --preset release >/dev/null
-cmake --build --preset release
-(cd build/release && rm -f quillory_*.deb)
-cpack --preset release
+scripts/package.sh
+cmake --build --preset release  # the benchmarks too, which are built here but never run
 deb=$(ls build/release/quillory_*.deb)
 
 # The package's triggers, the program and lintian (which leaves its scratch
