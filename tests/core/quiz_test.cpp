@@ -27,12 +27,11 @@ TEST(Quiz, JudgesEachAnswerExactlyAgainstTheShownVerb) {
         for (auto field : row | std::views::split('|')) {
             f.emplace_back(field.begin(), field.end());
         }
-        SCOPED_TRACE(testing::PrintToString(f));
-        ASSERT_GE(f.size(), 4U);
-        EXPECT_EQ(checkPastTense(table, f[1], f[0]),
-                  f[2] == u"right" ? right : u"Wrong, please try again");
-        EXPECT_EQ(checkPastParticiple(table, f[1], f[0]),
-                  f[3] == u"right" ? right : u"Wrong please try again");
+        SCOPED_TRACE(testing::PrintToString(f));  // a row of fewer than four fails on at()
+        EXPECT_EQ(checkPastTense(table, f.at(1), f.at(0)),
+                  f.at(2) == u"right" ? right : u"Wrong, please try again");
+        EXPECT_EQ(checkPastParticiple(table, f.at(1), f.at(0)),
+                  f.at(3) == u"right" ? right : u"Wrong please try again");
     }
 }
 
@@ -58,7 +57,6 @@ TEST(Quiz, StepsThroughTheListedVerbsAndAcceptsEveryListedForm) {
     ASSERT_EQ(listed.size(), 153U);
     VerbTable table;
     std::u16string shown = start(table);
-    EXPECT_EQ(back(table, shown), shown) << "Back stops at the first verb";
     for (const auto& [infinitive, pastTenses, participles] : listed) {
         ASSERT_EQ(shown, infinitive.front());
         for (const auto& form : pastTenses) {

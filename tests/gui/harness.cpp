@@ -9,7 +9,6 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <optional>
 #include <ranges>
 #include <regex>
 #include <sstream>
@@ -60,9 +59,7 @@ std::vector<std::uint32_t> pixelsIn(const WindowView& view, std::array<int, 4> p
 // the contrast ratio of two colours as the program reckons it (WCAG 2).
 std::pair<Colour, Colour> textOn(const std::vector<std::uint32_t>& pixels) {
     std::map<std::uint32_t, int> counts;
-    for (const auto pixel : pixels) {
-        ++counts[pixel];
-    }
+    std::ranges::for_each(pixels, [&counts](auto pixel) { ++counts[pixel]; });
     const auto background =
         colourOf(std::ranges::max_element(counts, {}, [](auto& n) { return n.second; })->first);
     const auto text = std::ranges::max_element(
@@ -89,21 +86,16 @@ double inkOf(const std::vector<std::uint32_t>& pixels,
 
 // A caption is clipped where its control shows more or less ink than the caption drawn whole
 // (cut off, drawn twice or not at all); where in the control it goes is the toolkit's choice.
+// A box has no caption; smoothing differs, as may an underline.
 bool clipped(const std::vector<std::uint32_t>& shown, const ControlView& c) {
-    if (c.whole.empty()) {  // a box
-        return false;
-    }
-    const double whole = inkOf(c.whole);  // smoothing differs, as may an underline
-    return std::abs(inkOf(shown, c.blank) - whole) > 0.05 * whole + 5;
+    return !c.whole.empty() &&
+           std::abs(inkOf(shown, c.blank) - inkOf(c.whole)) > 0.05 * inkOf(c.whole) + 5;
 }
 
 // A colour in a layout's three hex digits: smoothing leaves even full strokes a few levels off.
 std::string written(Colour c) {
-    std::string text = "#";
-    for (const int value : {c.red, c.green, c.blue}) {
-        text.append(2, "0123456789abcdef"[(value + 8) / 17]);
-    }
-    return text;
+    const auto hex = [](int value) { return std::string(2, "0123456789abcdef"[(value + 8) / 17]); };
+    return "#" + hex(c.red) + hex(c.green) + hex(c.blue);
 }
 
 // A window as tests/data/layouts.txt writes it, a label's colour read from the screen. In
@@ -125,7 +117,7 @@ std::string describe(Driver& d, const WindowLayout& layout) {
         << view.width << ' ' << view.height << ']' << described("");
     for (const auto name : layout.controls | std::views::transform(&ControlLayout::name)) {
         const auto c = d.view(window, name);
-        const auto caption = c.kind == "box" ? u"" : d.text(window, name);
+        auto caption = c.kind == "box" ? u"" : d.text(window, name);
         const auto& [left, top, width, height] = c.place;
         out << "\n  " << name << ' ' << c.kind << " [" << left << ' ' << top << ' ' << width << ' '
             << height << ']' << (c.kind == "box" ? c.style : ' ' + quoted(caption));
@@ -140,12 +132,9 @@ std::string describe(Driver& d, const WindowLayout& layout) {
             out << " unreadable at " << contrastRatio(text, background) << ":1";
         }
         out << (clipped(shown, c) ? " clipped" : "");
-        std::u16string plain = caption;
-        std::erase(plain, u'&');
-        if (const auto spoken = d.accessible(window, name, Driver::Told::Name); spoken != plain) {
-            out << " named " << quoted(spoken);
-        }
-        out << described(name);
+        std::erase(caption, u'&');  // as the name a screen reader gives it
+        const auto spoken = d.accessible(window, name, Driver::Told::Name);
+        out << (spoken != caption ? " named " + quoted(spoken) : "") << described(name);
     }
     return out.str();
 }
@@ -164,9 +153,7 @@ std::string expectedLayout(std::string_view window) {
         if (!inWindow || open == std::string::npos) {
             continue;
         }
-        if (!lightDefault()) {
-            line = std::regex_replace(line, std::regex(" colour #[0-9a-f]{6}"), "");
-        }
+        line = lightDefault() ? line : std::regex_replace(line, std::regex(" colour #\\w{6}"), "");
         // A font's size, like a place, comes to whole pixels on the screen.
         if (const auto font = line.find(" font "); font != std::string::npos) {
             const auto twips = std::lround(std::stod(line.substr(font + 6)) * 20);
@@ -193,7 +180,7 @@ public:
 
     void run() {
         host_.start(WindowId::Form1);
-        schedule();
+        d_.post([this] { tick(); });
         const int code = d_.runLoop();
         EXPECT_TRUE(!host_.runEnded() || code == 0) << "the run ended but the event loop went on";
         while (next_ < steps_.size()) {  // the run is over: what is left only looks
@@ -282,32 +269,27 @@ private:
         case Press: return d_.press(s.target);
         case CloseBox: return d_.closeBox(windowOf(s));
         case Ok: return d_.pressOk();
-        default: {
-            const auto [actual, wanted] = found(s);
+        default:
+            const auto [actual, wanted] = found(s);  // the last label: no jump passes it
             EXPECT_EQ(actual, wanted);
         }
-        }
-    }
-
-    // A turn still waiting when the run is over goes with the driver, not into another's loop.
-    void schedule() {
-        d_.post([this] { tick(); });
     }
 
     // The loop gets turns until the last step's effects are handled and the next step is
-    // ready, which the window system may report late.
+    // ready, which the window system may report late. A turn still waiting when the run is
+    // over goes with the driver, not into another's loop.
     void tick() {
         const bool waiting = !done_() || (next_ < steps_.size() && !ready(steps_[next_]));
         if ((!d_.settled(++turns_) && turns_ < maximumTurns) ||
             (waiting && std::chrono::steady_clock::now() < deadline_)) {
-            schedule();
+            d_.post([this] { tick(); });
             return;
         }
         turns_ = 0;
         EXPECT_TRUE(done_()) << "step " << next_
                              << " never took effect: " << steps_[next_ - 1].line;
         if (next_ < steps_.size()) {
-            schedule();
+            d_.post([this] { tick(); });
             doNext();
             return;
         }

@@ -17,10 +17,9 @@ std::u16string unquoted(std::string_view text) {
     std::u16string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const bool escaped = text.substr(i, 2) == "\\u";
-        out +=
-            escaped
-                ? static_cast<char16_t>(std::stoul(std::string(text.substr(i + 2, 4)), nullptr, 16))
-                : static_cast<char16_t>(text[i]);
+        const auto unit = escaped ? std::stoul(std::string(text.substr(i + 2, 4)), nullptr, 16)
+                                  : static_cast<unsigned char>(text[i]);
+        out += static_cast<char16_t>(unit);
         i += escaped ? 5 : 0;
     }
     return out;

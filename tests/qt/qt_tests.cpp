@@ -75,9 +75,8 @@ TEST(QtStartup, FindsTheUserBusOnlyWhereTheUsersSocketIs) {
     const bool root = ::geteuid() == 0;
     ASSERT_TRUE(!root || ::chown(qPrintable(others.filePath("bus")), 65534, 65534) == 0);
     const std::pair<std::optional<QString>, bool> cases[] = {
-        {std::nullopt, false},     {QString(), false},    {ours.path(), true},
-        {ours.path() + "/", true}, {plain.path(), false}, {none.path(), false},
-        {"/nonexistent", false},   {others.path(), !root}};
+        {std::nullopt, false}, {ours.path(), true},  {ours.path() + "/", true},
+        {plain.path(), false}, {none.path(), false}, {others.path(), !root}};
     for (const auto& [runtime, found] : cases) {
         SCOPED_TRACE(runtime.value_or("(unset)").toStdString());
         EXPECT_TRUE(runtime ? qputenv("XDG_RUNTIME_DIR", runtime->toLocal8Bit())

@@ -38,19 +38,14 @@ start() {
     shown || { echo "The program showed no frame:" >&2; tail -20 "$work/trace" >&2; exit 1; }
 }
 # The height of the window, frame and all, that Qt tells the compositor.
-height() {
-    grep -m1 -o 'set_window_geometry([^)]*)' "$work/trace" | tr -dc '0-9,' | cut -d, -f4
-}
+height() { grep -m1 -o 'set_window_geometry([^)]*)' "$work/trace" | tr -dc '0-9,' | cut -d, -f4; }
 no_gpu_driver() {
     local gpu
     gpu=$(awk '$6 ~ /\/(libEGL_|libGLX_|libvulkan_|libgallium|libLLVM)[^\/]*$|_dri\.so$/ { print $6 }' \
         "/proc/$pid/maps" | sort -u)
     [ -z "$gpu" ] || { printf 'The program loaded a GPU driver:\n%s\n' "$gpu" >&2; exit 1; }
 }
-stop() {
-    kill "$pid" && wait "$pid" 2>/dev/null || true
-    pid=""
-}
+stop() { kill "$pid" && wait "$pid" 2>/dev/null || true; pid=""; }
 
 case $mode in
 light)
@@ -78,8 +73,5 @@ framed | framed-light)
     echo "Qt framed the menu: $framed pixels tall, $bare without its frame."
     [ "$mode" = framed ] || echo "No GPU driver loaded."
     ;;
-*)
-    echo "Usage: $0 light|framed|framed-light PROGRAM" >&2
-    exit 2
-    ;;
+*) echo "Usage: $0 light|framed|framed-light PROGRAM" >&2; exit 2 ;;
 esac

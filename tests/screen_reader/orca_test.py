@@ -8,7 +8,7 @@
 # pass without Orca listening to the program. The program's session bus answers late, as a busy
 # machine's does: its window is active before Qt has connected to Orca. When it fails, it shows what
 # Orca and speech-dispatcher printed and the end of Orca's log.
-import os, pty, re, shlex, shutil, signal, socket, subprocess, sys, tempfile, threading, time
+import contextlib, os, pty, re, shlex, shutil, signal, socket, subprocess, sys, tempfile, threading, time
 from pathlib import Path
 
 
@@ -90,13 +90,11 @@ class Speech:  # what Orca has said
 
 def late_bus(bus, path, delay=0.7):  # a relay that holds back each of the bus's answers
     def forward(source, sink, wait):
-        try:
+        with contextlib.suppress(OSError):  # as the run ends
             while data := source.recv(1 << 16):
                 time.sleep(wait)
                 sink.sendall(data)
             sink.shutdown(socket.SHUT_WR)
-        except OSError:
-            pass  # the run is over
 
     def serve(relay):
         while True:
@@ -154,8 +152,7 @@ def main(program, version):
     try:
         run(program, version, home, speech, start)
     except BaseException:
-        logs = sorted(Path(home).glob("*.out")) + sorted(Path(home).glob("runtime/*/log/*.log"))
-        for log in logs:  # what each program printed, speech-dispatcher's logs
+        for log in sorted(Path(home).glob("*.out")):  # what each program printed
             print(f"--- {log.relative_to(home)}:\n{log.read_text(errors='replace')}")
         print("--- the end of Orca's log:\n" + "".join(speech.text.splitlines(True)[-40:]))
         raise

@@ -5,10 +5,10 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <functional>
 #include <map>
 #include <numeric>
+#include <ranges>
 
 #include "gui/driver.h"
 #include "host/win32/dpi.h"
@@ -23,12 +23,11 @@ using Work = std::function<void()>;
 constexpr UINT runWork = WM_APP + 1;
 
 LRESULT CALLBACK runPostedWork(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != runWork) {
-        return DefWindowProcW(window, message, wParam, lParam);
+    if (message == runWork) {
+        (*std::unique_ptr<Work>(reinterpret_cast<Work*>(lParam)))();  // run once, then freed
+        return 0;
     }
-    const std::unique_ptr<Work> work(reinterpret_cast<Work*>(lParam));
-    (*work)();
-    return 0;
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 // A left click in the middle of target, activating its window first, where it could take it.
@@ -66,17 +65,12 @@ void postKey(UINT key, bool shift, bool control, bool alt) {
             up ? (altHeld ? WM_SYSKEYUP : WM_KEYUP) : (alt ? WM_SYSKEYDOWN : WM_KEYDOWN);
         PostMessageW(target, message, vk, static_cast<LPARAM>(data));
     };
-    std::vector<UINT> keys;
-    for (const auto& [vk, down] : {std::pair{VK_SHIFT, shift},
-                                   {VK_CONTROL, control},
-                                   {VK_MENU, alt},
-                                   {static_cast<int>(key), true}}) {
-        if (down) {
-            keys.push_back(static_cast<UINT>(vk));
-            send(keys.back(), false);
-        }
-    }
-    std::for_each(keys.rbegin(), keys.rend(), [&send](UINT vk) { send(vk, true); });
+    // The modifiers held go down before the key, and come up after it.
+    const std::array<std::pair<UINT, bool>, 4> all{
+        {{VK_SHIFT, shift}, {VK_CONTROL, control}, {VK_MENU, alt}, {key, true}}};
+    auto held = all | std::views::filter([](const auto& k) { return k.second; }) | std::views::keys;
+    std::ranges::for_each(held, [&send](UINT vk) { send(vk, false); });
+    std::ranges::for_each(held | std::views::reverse, [&send](UINT vk) { send(vk, true); });
 }
 
 std::uint32_t rgb(COLORREF colour) {  // as 0xRRGGBB
@@ -278,10 +272,7 @@ public:
     std::u16string accessible(WindowId window, std::string_view name, Told what) override {
         HWND asked = name.empty() ? this->window(window)->handle() : control(window, name);
         const auto [read, fresh] = readBefore.try_emplace({asked, what});
-        if (fresh) {
-            read->second = askAsScreenReader(asked, what);
-        }
-        return read->second;
+        return fresh ? (read->second = askAsScreenReader(asked, what)) : read->second;
     }
     static std::u16string askAsScreenReader(HWND asked, Told what) {
         IAccessible* object = nullptr;
