@@ -219,8 +219,15 @@ public:
     }
     int runLoop() override { return win32::runMessageLoop(); }
     void quit(int code) override { PostQuitMessage(code); }
-    // Handling what an action posts may post more (a key becomes a character).
+    // Handling what an action posts may post more (a key becomes a character). With no window
+    // manager, Wine may leave the program no active window after a box goes, where the X
+    // server's focus moved late: the lone window left gets the activation, as a manager gives it.
     bool settled(int turns) override {
+        auto up = allWindows | std::views::filter([this](WindowId id) { return shown(id); });
+        if (turns >= 2 && GetActiveWindow() == nullptr && openBox() == nullptr &&
+            std::ranges::distance(up) == 1) {
+            SetActiveWindow(window(*up.begin())->handle());
+        }
         return turns >= 2 && HIWORD(GetQueueStatus(QS_POSTMESSAGE | QS_INPUT)) == 0;
     }
 
@@ -230,9 +237,8 @@ public:
     // Keys are posted once what came before them is handled, to the focus then.
     void type(std::u16string_view text) override {
         post([typed = std::u16string(text)] {
-            for (const char16_t unit : typed) {
-                PostMessageW(GetFocus(), WM_CHAR, unit, 1);
-            }
+            std::ranges::for_each(
+                typed, [](char16_t unit) { PostMessageW(GetFocus(), WM_CHAR, unit, 1); });
         });
     }
     void press(std::string_view key) override {
