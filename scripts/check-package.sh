@@ -8,7 +8,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/package.sh
-cmake --build --preset release  # the benchmarks too, which are built here but never run
 deb=$(ls build/release/quillory_*.deb)
 
 # The package's triggers, the program and lintian (which leaves its scratch

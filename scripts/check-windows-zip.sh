@@ -8,7 +8,6 @@ cd "$(dirname "$0")/.."
 cpack --preset windows
 zip=$(ls build/windows/quillory-*-windows.zip)
 listing=$(cmake -E tar tf "$zip")
-echo "$listing"
 for file in quillory.exe README.txt LICENSE.txt; do
     grep -q "/$file\$" <<<"$listing" || { echo "$zip lacks $file" >&2; exit 1; }
 done

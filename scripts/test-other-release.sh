@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Runs the README's test command, then the package check, in a fresh minimal
-# Debian of the other supported release (12 "bookworm" and 13 "trixie": on
-# one, the other), as a new learner's machine would be: no desktop, no
-# session bus, only what the scripts install. The tree is a clone of this
-# checkout's HEAD. Everything is made in build/, and unmounted and deleted
-# at the end, whatever happened. Needs root and debootstrap (installed here
-# when missing).
+# Runs the README's test command, then the package check and the benchmarks'
+# build, in a fresh minimal Debian of the other supported release (12
+# "bookworm" and 13 "trixie": on one, the other), as a new learner's machine
+# would be: no desktop, no session bus, only what the scripts install. The
+# tree is a clone of this checkout's HEAD. Everything is made in build/, and
+# unmounted and deleted at the end, whatever happened. Needs root and
+# debootstrap (installed here when missing).
 # Usage: scripts/test-other-release.sh [bookworm|trixie]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -68,6 +68,6 @@ in_chroot() {
 status=0
 in_chroot scripts/test.sh || status=1
 echo "=== the Debian $release package"
-in_chroot scripts/check-package.sh || status=1
+in_chroot "scripts/check-package.sh && cmake --build --preset release" || status=1
 echo "Debian $release: $([ $status -eq 0 ] && echo passed || echo FAILED) in $((SECONDS - started)) s"
 exit $status

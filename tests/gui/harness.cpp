@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <functional>
 #include <map>
-#include <memory>
 #include <ranges>
 #include <regex>
 #include <sstream>

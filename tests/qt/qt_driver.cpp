@@ -221,9 +221,8 @@ public:
     void press(std::string_view key) override {
         const QKeyCombination pressed = QKeySequence(toQString(key))[0];
         const auto modifiers = pressed.keyboardModifiers();
-        const int code = pressed.key() == Qt::Key_Tab && modifiers == Qt::ShiftModifier
-                             ? Qt::Key_Backtab
-                             : pressed.key();
+        const bool backtab = pressed.key() == Qt::Key_Tab && modifiers == Qt::ShiftModifier;
+        const int code = backtab ? Qt::Key_Backtab : pressed.key();
         const char text = QTest::keyToAscii(static_cast<Qt::Key>(code));
         sendKey(code, text != 0 ? QString(QChar(text)) : QString(), modifiers);
     }

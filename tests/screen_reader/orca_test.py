@@ -88,7 +88,7 @@ class Speech:  # what Orca has said
             self._heard, self._logged = len(self.lines()), len(self.text)
 
 
-def late_bus(bus, path, delay=0.7):  # a relay that holds back each of the bus's answers
+def late_bus(bus, delay=0.7):  # a relay that holds back each of the bus's answers
     def forward(source, sink, wait):
         with contextlib.suppress(OSError):  # as the run ends
             while data := source.recv(1 << 16):
@@ -103,9 +103,9 @@ def late_bus(bus, path, delay=0.7):  # a relay that holds back each of the bus's
             upstream.connect(bus)
             for ends in ((program, upstream, 0), (upstream, program, delay)):
                 threading.Thread(target=forward, args=ends, daemon=True).start()
-    relay = socket.create_server(path, family=socket.AF_UNIX)
+    relay = socket.create_server(f"{bus}.late", family=socket.AF_UNIX)
     threading.Thread(target=serve, args=(relay,), daemon=True).start()
-    return f"unix:path={path}"
+    return f"unix:path={bus}.late"
 
 
 def run(program, version, home, speech, start):
@@ -131,8 +131,7 @@ def run(program, version, home, speech, start):
     python = launcher.splitlines()[0][2:].split()  # its #! line
     orca = start("orca", [*python, "-c", ORCA, "--debug-file", speech.path], env)
     speech.expect(["Screen reader on."], orca)
-    late = late_bus(f"{home}/bus", f"{home}/late-bus")
-    start("quillory", [program], dict(env, DBUS_SESSION_BUS_ADDRESS=late))
+    start("quillory", [program], dict(env, DBUS_SESSION_BUS_ADDRESS=late_bus(f"{home}/bus")))
     for actions, wanted in steps(version):
         for action in actions:
             subprocess.run(["xdotool", *shlex.split(action)], env=env, check=True)
