@@ -94,7 +94,7 @@ bool clipped(const std::vector<std::uint32_t>& shown, const ControlView& c) {
 // A colour in a layout's three hex digits: smoothing leaves even full strokes a few levels off.
 std::string written(Colour c) {
     const auto hex = [](int value) { return std::string(2, "0123456789abcdef"[(value + 8) / 17]); };
-    return "#" + hex(c.red) + hex(c.green) + hex(c.blue);
+    return std::string("#").append(hex(c.red)).append(hex(c.green)).append(hex(c.blue));
 }
 
 // A window as tests/data/layouts.txt writes it, a label's colour read from the screen. In
@@ -205,7 +205,8 @@ private:
         if (s.kind == Windows) {
             std::string names;
             for (const auto id : allWindows) {
-                names += d_.shown(id) ? (names.empty() ? "" : ",") + std::string(nameOf(id)) : "";
+                names +=
+                    d_.shown(id) ? std::string(names.empty() ? "" : ",").append(nameOf(id)) : "";
             }
             return {wide(names), wide(s.target)};
         }
@@ -285,8 +286,7 @@ private:
             return;
         }
         turns_ = 0;
-        EXPECT_TRUE(done_()) << "step " << next_
-                             << " never took effect: " << steps_[next_ - 1].line;
+        EXPECT_TRUE(done_()) << "step " << next_ << " had no effect: " << steps_[next_ - 1].line;
         if (next_ < steps_.size()) {
             d_.post([this] { tick(); });
             doNext();
