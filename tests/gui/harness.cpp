@@ -87,8 +87,8 @@ double inkOf(const std::vector<std::uint32_t>& pixels,
 // (cut off, drawn twice or not at all); where in the control it goes is the toolkit's choice.
 // A box has no caption; smoothing differs, as may an underline.
 bool clipped(const std::vector<std::uint32_t>& shown, const ControlView& c) {
-    return !c.whole.empty() &&
-           std::abs(inkOf(shown, c.blank) - inkOf(c.whole)) > 0.05 * inkOf(c.whole) + 5;
+    const double whole = c.whole.empty() ? 0 : inkOf(c.whole);
+    return !c.whole.empty() && std::abs(inkOf(shown, c.blank) - whole) > 0.05 * whole + 5;
 }
 
 // A colour in a layout's three hex digits: smoothing leaves even full strokes a few levels off.
